@@ -1,0 +1,61 @@
+#include "level/FileReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ondrel {
+
+FileReader::FileReader() = default;
+
+FileReader::~FileReader() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+bool FileReader::Open(const std::filesystem::path& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Non-blocking mode was only there so that opening a FIFO cannot hang.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+    descriptor_ = fd;
+    return true;
+}
+
+bool FileReader::Refill() {
+    if (exhausted_ || descriptor_ < 0) return false;
+    for (;;) {
+        ssize_t got = ::read(descriptor_, buffer_.get(), kBufferSize);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            exhausted_ = true;
+            return false;
+        }
+        position_ = 0;
+        filled_ = static_cast<std::size_t>(got);
+        return true;
+    }
+}
+
+std::size_t FileReader::Read(void* destination, std::size_t size) {
+    auto* out = static_cast<std::uint8_t*>(destination);
+    std::size_t delivered = 0;
+    while (delivered < size) {
+        if (position_ == filled_ && !Refill()) break;
+        std::size_t chunk = std::min(size - delivered, filled_ - position_);
+        std::memcpy(out + delivered, buffer_.get() + position_, chunk);
+        position_ += chunk;
+        delivered += chunk;
+    }
+    return delivered;
+}
+
+}  // namespace ondrel

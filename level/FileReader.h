@@ -1,0 +1,45 @@
+#pragma once
+// Sequential reading of a level file through a large buffer. The importer
+// consumes text a byte at a time; going to the operating system for every
+// byte would make a big level take minutes.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+namespace ondrel {
+
+class FileReader {
+public:
+    FileReader();
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Opens an existing regular file for reading. Directories, devices and
+    // missing files are refused.
+    bool Open(const std::filesystem::path& path);
+
+    // Next byte, or -1 at the end of the file or after a read error.
+    int ReadByte() {
+        if (position_ == filled_ && !Refill()) return -1;
+        return buffer_[position_++];
+    }
+
+    // Copies up to `size` bytes; answers how many were delivered, which is
+    // fewer only at the end of the file or after a read error.
+    std::size_t Read(void* destination, std::size_t size);
+
+private:
+    bool Refill();
+
+    static constexpr std::size_t kBufferSize = 1 << 20;
+    int descriptor_ = -1;
+    bool exhausted_ = false;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t position_ = 0;
+    std::size_t filled_ = 0;
+};
+
+}  // namespace ondrel

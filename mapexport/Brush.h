@@ -1,0 +1,31 @@
+#pragma once
+// A convex solid as the map format describes it: an ordered list of faces,
+// each given by three points whose order carries the face's orientation.
+
+#include <cstdint>
+#include <memory>
+
+#include "level/TriangleNormals.h"
+
+namespace ondrel {
+
+// Which solid a level triangle becomes: a prism for a triangle that faces
+// along an axis, a pyramid for any other.
+enum class SolidKind : std::uint8_t { Block, Tri };
+
+struct BrushFace {
+    Vector3 points[3];
+};
+
+struct Brush {
+    std::unique_ptr<BrushFace[]> faces;
+    std::uint32_t faceCount = 0;
+    std::uint32_t faceCapacity = 0;
+    SolidKind kind = SolidKind::Block;
+};
+
+// Faces each kind of solid has; a brush reserves exactly that many.
+inline constexpr std::uint32_t kBlockFaceCount = 8;
+inline constexpr std::uint32_t kTriFaceCount = 4;
+
+}  // namespace ondrel

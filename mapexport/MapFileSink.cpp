@@ -1,0 +1,109 @@
+#include "mapexport/MapFileSink.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ondrel {
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Files we create get the permissions any ordinary new file would get.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+MapFileSink::MapFileSink() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
+
+MapFileSink::~MapFileSink() { Discard(); }
+
+bool MapFileSink::Open(const std::string& targetPath) {
+    targetPath_ = targetPath;
+    if (targetPath.empty() || targetPath.back() == '/') {
+        Fail("not a file name", EISDIR);
+        return false;
+    }
+    struct stat target {};
+    if (::stat(targetPath.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+        Fail("the target exists and is not a regular file", EISDIR);
+        return false;
+    }
+    std::string pattern = DirectoryOf(targetPath) + "/.ondrel-map-XXXXXX";
+    descriptor_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (descriptor_ < 0) {
+        Fail("cannot create a file in the target's folder", errno);
+        return false;
+    }
+    temporaryPath_ = pattern;
+    ::fchmod(descriptor_, NewFileMode());
+    return true;
+}
+
+void MapFileSink::Flush() {
+    if (used_ > 0) WriteThrough(buffer_.get(), used_);
+    used_ = 0;
+}
+
+void MapFileSink::WriteThrough(const char* data, std::size_t size) {
+    while (size > 0 && !failed_) {
+        const ssize_t written = ::write(descriptor_, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            Fail("write failed", written < 0 ? errno : ENOSPC);
+            return;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+bool MapFileSink::Commit() {
+    if (descriptor_ < 0) return false;
+    Flush();
+    const int closed = ::close(descriptor_);
+    descriptor_ = -1;
+    if (closed != 0 && !failed_) Fail("closing the file failed", errno);
+    if (failed_) {
+        Discard();
+        return false;
+    }
+    if (::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+        Fail("cannot replace the target", errno);
+        Discard();
+        return false;
+    }
+    temporaryPath_.clear();
+    return true;
+}
+
+void MapFileSink::Fail(const char* what, int errorNumber) {
+    if (failed_) return;
+    failed_ = true;
+    error_ = std::string(what) + ": " + std::strerror(errorNumber);
+}
+
+void MapFileSink::Discard() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+    if (!temporaryPath_.empty()) {
+        ::unlink(temporaryPath_.c_str());
+        temporaryPath_.clear();
+    }
+}
+
+}  // namespace ondrel

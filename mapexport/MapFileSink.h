@@ -1,0 +1,55 @@
+#pragma once
+// Output of a .map file that never destroys what was there before: the text
+// goes to a temporary file beside the target, which replaces the target only
+// after every write and the close have succeeded.
+
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace ondrel {
+
+class MapFileSink {
+public:
+    MapFileSink();
+    ~MapFileSink();  // discards the temporary file unless committed
+    MapFileSink(const MapFileSink&) = delete;
+    MapFileSink& operator=(const MapFileSink&) = delete;
+
+    bool Open(const std::string& targetPath);
+
+    void Write(std::string_view text) {
+        if (text.size() > kBufferSize - used_) Flush();
+        if (text.size() > kBufferSize) {
+            WriteThrough(text.data(), text.size());
+            return;
+        }
+        std::memcpy(buffer_.get() + used_, text.data(), text.size());
+        used_ += text.size();
+    }
+
+    // Finishes the file and puts it in place of the target.
+    bool Commit();
+
+    // What went wrong, for the first failure seen.
+    const std::string& Error() const { return error_; }
+
+private:
+    void Flush();
+    void WriteThrough(const char* data, std::size_t size);
+    void Fail(const char* what, int errorNumber);
+    void Discard();
+
+    static constexpr std::size_t kBufferSize = 1 << 20;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    int descriptor_ = -1;
+    std::string targetPath_;
+    std::string temporaryPath_;
+    std::string error_;
+    bool failed_ = false;
+};
+
+}  // namespace ondrel
