@@ -1,0 +1,135 @@
+#include "cli/ConvertOptions.h"
+
+#include <string_view>
+
+#include "level/NumberText.h"
+#include "mapexport/ConversionParameters.h"
+
+namespace ondrel::cli {
+namespace {
+
+struct FactorOption {
+    std::string_view name;
+    float ConvertOptions::*field;
+};
+
+constexpr FactorOption kFactorOptions[] = {
+    {"--tris", &ConvertOptions::extrudeFactorTris},
+    {"--blocks", &ConvertOptions::extrudeFactorBlocks},
+    {"--scale", &ConvertOptions::exportScale},
+};
+
+class ArgumentReader {
+public:
+    explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+    ParsedArguments Read() {
+        bool optionsEnded = false;
+        for (next_ = 0; next_ < arguments_.size() && parsed_.error.empty();) {
+            const std::string& argument = arguments_[next_++];
+            if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
+                parsed_.options.inputs.push_back(argument);
+            } else if (argument == "--") {
+                optionsEnded = true;
+            } else {
+                ReadOption(argument);
+            }
+        }
+        if (parsed_.error.empty() && parsed_.request == Request::Convert &&
+            parsed_.options.inputs.empty()) {
+            parsed_.error = "no input file given";
+        }
+        return parsed_;
+    }
+
+private:
+    void ReadOption(const std::string& argument) {
+        // Long options may carry their value after '=': --scale=32.
+        const std::size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+        const std::string name = argument.substr(0, equals);
+        const bool inlineValue = equals != std::string::npos;
+        const std::string attached = inlineValue ? argument.substr(equals + 1) : std::string();
+
+        if (name == "-h" || name == "--help") {
+            parsed_.request = Request::Help;
+        } else if (name == "--version") {
+            if (parsed_.request != Request::Help) parsed_.request = Request::Version;
+        } else if (name == "-q" || name == "--quiet") {
+            parsed_.options.quiet = true;
+        } else if (name == "--binary" || name == "--text") {
+            ChooseFormat(name == "--binary" ? FormatChoice::Binary : FormatChoice::Text);
+        } else if (name == "-o" || name == "--output") {
+            std::string value;
+            if (TakeValue(name, inlineValue, attached, value)) {
+                if (value.empty()) parsed_.error = "-o needs a file or directory name";
+                parsed_.options.output = value;
+            }
+        } else if (const FactorOption* factor = FindFactor(name)) {
+            std::string value;
+            if (TakeValue(name, inlineValue, attached, value)) {
+                bool floored = false;
+                parsed_.options.*(factor->field) = ReadFactor(value, floored);
+                if (floored) {
+                    parsed_.warnings.push_back(name + " '" + value + "' is below 0.1; using 0.1");
+                }
+            }
+        } else {
+            parsed_.error = "unknown option " + argument;
+        }
+        if (inlineValue && !TakesValue(name) && parsed_.error.empty()) {
+            parsed_.error = name + " takes no value";
+        }
+    }
+
+    static const FactorOption* FindFactor(const std::string& name) {
+        for (const FactorOption& option : kFactorOptions) {
+            if (option.name == name) return &option;
+        }
+        return nullptr;
+    }
+
+    static bool TakesValue(const std::string& name) {
+        return name == "-o" || name == "--output" || FindFactor(name) != nullptr;
+    }
+
+    bool TakeValue(const std::string& name, bool inlineValue, const std::string& attached,
+                   std::string& value) {
+        if (inlineValue) {
+            value = attached;
+            return true;
+        }
+        if (next_ >= arguments_.size()) {
+            parsed_.error = name + " needs a value";
+            return false;
+        }
+        value = arguments_[next_++];
+        return true;
+    }
+
+    void ChooseFormat(FormatChoice choice) {
+        FormatChoice& format = parsed_.options.format;
+        if (format != FormatChoice::ByName && format != choice) {
+            parsed_.error = "--binary and --text exclude each other";
+        }
+        format = choice;
+    }
+
+    const std::vector<std::string>& arguments_;
+    std::size_t next_ = 0;
+    ParsedArguments parsed_;
+};
+
+}  // namespace
+
+float ReadFactor(const std::string& text, bool& floored) {
+    const float value = static_cast<float>(ParseDecimal(text));
+    const float usable = FloorFactor(value);
+    floored = usable != value;
+    return usable;
+}
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
+    return ArgumentReader(arguments).Read();
+}
+
+}  // namespace ondrel::cli

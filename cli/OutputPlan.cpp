@@ -1,0 +1,92 @@
+#include "cli/OutputPlan.h"
+
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+namespace ondrel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string MapNameBeside(const std::string& input) {
+    return fs::path(input).replace_extension(".map").string();
+}
+
+std::string MapNameIn(const std::string& directory, const std::string& input) {
+    return (fs::path(directory) / fs::path(input).filename().replace_extension(".map")).string();
+}
+
+bool NamesDirectory(const std::string& output) {
+    std::error_code ignored;
+    return output.back() == '/' || fs::is_directory(output, ignored);
+}
+
+// Compares names as the file system will resolve them, also for files that
+// do not exist yet.
+std::string Canonical(const std::string& path) {
+    std::error_code ignored;
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
+    return resolved.lexically_normal().string();
+}
+
+bool ChooseFormat(FormatChoice choice, const std::string& input) {
+    switch (choice) {
+        case FormatChoice::Binary: return true;
+        case FormatChoice::Text: return false;
+        case FormatChoice::ByName: break;
+    }
+    return IsBinaryName(input);
+}
+
+std::string CheckDistinct(const std::vector<PlannedFile>& files) {
+    std::map<std::string, const PlannedFile*> byOutput;
+    std::map<std::string, const PlannedFile*> byInput;
+    for (const PlannedFile& file : files) byInput.emplace(Canonical(file.input), &file);
+    for (const PlannedFile& file : files) {
+        const std::string output = Canonical(file.output);
+        if (const auto input = byInput.find(output); input != byInput.end()) {
+            return file.output + " would overwrite the input " + input->second->input;
+        }
+        const auto [earlier, added] = byOutput.emplace(output, &file);
+        if (!added) {
+            return earlier->second->input + " and " + file.input + " would both be written to " +
+                   file.output;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+bool IsBinaryName(const std::string& path) {
+    return path.size() >= 4 && path.compare(path.size() - 4, 4, ".bin") == 0;
+}
+
+OutputPlan PlanOutputs(const ConvertOptions& options) {
+    OutputPlan plan;
+    const bool intoDirectory = !options.output.empty() && NamesDirectory(options.output);
+    if (options.inputs.size() > 1 && !options.output.empty() && !intoDirectory) {
+        plan.error = "with several inputs, -o must name an existing directory (" + options.output +
+                     " is not one)";
+        return plan;
+    }
+    for (const std::string& input : options.inputs) {
+        PlannedFile file;
+        file.input = input;
+        file.binary = ChooseFormat(options.format, input);
+        if (options.output.empty()) {
+            file.output = MapNameBeside(input);
+        } else if (intoDirectory) {
+            file.output = MapNameIn(options.output, input);
+        } else {
+            file.output = options.output;
+        }
+        plan.files.push_back(file);
+    }
+    plan.error = CheckDistinct(plan.files);
+    if (!plan.error.empty()) plan.files.clear();
+    return plan;
+}
+
+}  // namespace ondrel::cli

@@ -1,0 +1,34 @@
+#include "cli/SummaryLine.h"
+
+#include <charconv>
+
+namespace ondrel::cli {
+namespace {
+
+// The origin holds whole numbers; fixed notation keeps large ones plain
+// ("1000000", never "1e+06").
+std::string FormatWhole(float value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 0);
+    return std::string(text, end.ptr);
+}
+
+}  // namespace
+
+std::string FormatSummaryLine(const ConversionResult& result) {
+    char seconds[64];
+    const auto secondsEnd =
+        std::to_chars(seconds, seconds + sizeof seconds, result.seconds, std::chars_format::fixed, 3);
+    return result.input + ": " + std::to_string(result.trianglesRead) + " triangles read, " +
+           std::to_string(result.prisms) + " prisms, " + std::to_string(result.pyramids) +
+           " pyramids, " + std::to_string(result.brushes) + " brushes, origin (" +
+           FormatWhole(result.origin[0]) + " " + FormatWhole(result.origin[1]) + " " +
+           FormatWhole(result.origin[2]) + "), wrote " + result.output + " (" +
+           std::to_string(result.outputBytes) + " bytes) in " + std::string(seconds, secondsEnd.ptr) + " s";
+}
+
+std::string FormatErrorLine(const ConversionResult& result) {
+    return result.input + ": " + result.problem;
+}
+
+}  // namespace ondrel::cli

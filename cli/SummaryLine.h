@@ -1,0 +1,17 @@
+#pragma once
+// The one line printed per converted file, and the error line per failure.
+
+#include <string>
+
+#include "cli/FileConversion.h"
+
+namespace ondrel::cli {
+
+// "level.txt: 3778 triangles read, 2212 prisms, 1566 pyramids, 3778 brushes,
+//  origin (0 10 -5), wrote level.map (1234567 bytes) in 0.052 s"
+std::string FormatSummaryLine(const ConversionResult& result);
+
+// "level.txt: no such file"
+std::string FormatErrorLine(const ConversionResult& result);
+
+}  // namespace ondrel::cli
