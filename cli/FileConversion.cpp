@@ -53,13 +53,13 @@ bool OpenableForReading(const std::string& input, std::string& why) {
 
 std::string NoTriangleReason(const std::string& input, std::uint32_t vertices, bool binary) {
     std::error_code error;
-    if (fs::file_size(input, error) == 0 && !error) return "the file is empty";
+    if (fs::file_size(input, error) == 0 && !error) return "The file is empty.";
     if (vertices == 0) {
-        return std::string("no vertex could be read as ") + (binary ? "binary" : "text") +
-               " (is it a level export, and in that format?)";
+        return std::string("No vertex could be read as ") + (binary ? "binary" : "text") +
+               " (is it a level export, and in that format?).";
     }
     return std::to_string(vertices) + (vertices == 1 ? " vertex was" : " vertices were") +
-           " read; a triangle needs 3";
+           " read; a triangle needs 3.";
 }
 
 void CountSolids(const LevelData& level, ConversionResult& result) {

@@ -1,0 +1,86 @@
+// Reading ondrel-convert's arguments into its options record.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "cli/ConvertOptions.h"
+
+namespace ondrel::cli {
+namespace {
+
+ParsedArguments Parse(std::vector<std::string> arguments) { return ParseArguments(arguments); }
+
+TEST(ArgumentsTest, DefaultsMatchTheViewersStartingValues) {
+    const ParsedArguments parsed = Parse({"level.txt"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.request, Request::Convert);
+    EXPECT_EQ(parsed.options.inputs, std::vector<std::string>{"level.txt"});
+    EXPECT_EQ(parsed.options.output, "");
+    EXPECT_EQ(parsed.options.format, FormatChoice::ByName);
+    EXPECT_EQ(parsed.options.extrudeFactorTris, 5.0f);
+    EXPECT_EQ(parsed.options.extrudeFactorBlocks, 6.0f);
+    EXPECT_EQ(parsed.options.exportScale, 40.0f);
+    EXPECT_FALSE(parsed.options.quiet);
+    EXPECT_TRUE(parsed.warnings.empty());
+}
+
+TEST(ArgumentsTest, OptionsInEitherSpellingAndAnyPosition) {
+    const ParsedArguments parsed =
+        Parse({"a.txt", "--tris", "2.5", "--blocks=8", "-o", "out", "b.bin", "--scale", "32", "-q",
+               "--binary", "--", "--odd-name.txt"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.inputs, (std::vector<std::string>{"a.txt", "b.bin", "--odd-name.txt"}));
+    EXPECT_EQ(parsed.options.extrudeFactorTris, 2.5f);
+    EXPECT_EQ(parsed.options.extrudeFactorBlocks, 8.0f);
+    EXPECT_EQ(parsed.options.exportScale, 32.0f);
+    EXPECT_EQ(parsed.options.output, "out");
+    EXPECT_EQ(parsed.options.format, FormatChoice::Binary);
+    EXPECT_TRUE(parsed.options.quiet);
+}
+
+// The fields are read as the control panel reads its edit boxes.
+TEST(ArgumentsTest, FactorsAreFlooredAtOneTenthWithAWarning) {
+    struct Case {
+        const char* text;
+        float value;
+        bool floored;
+    };
+    const Case cases[] = {{"", 0.1f, true},      {"0.09", 0.1f, true}, {"-5", 0.1f, true},
+                          {"1e-3", 0.1f, true},  {"abc", 0.1f, true},  {"0.1", 0.1f, false},
+                          {"12", 12.0f, false},  {"12abc", 12.0f, false}, {" 7", 7.0f, false},
+                          {"1e400", std::numeric_limits<float>::infinity(), false}};
+    for (const Case& c : cases) {
+        bool floored = false;
+        EXPECT_EQ(ReadFactor(c.text, floored), c.value) << c.text;
+        EXPECT_EQ(floored, c.floored) << c.text;
+    }
+    const ParsedArguments parsed = Parse({"--scale", "0", "--tris=0.05", "x.txt"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.exportScale, 0.1f);
+    EXPECT_EQ(parsed.options.extrudeFactorTris, 0.1f);
+    ASSERT_EQ(parsed.warnings.size(), 2u);
+    EXPECT_NE(parsed.warnings[0].find("--scale '0' is below 0.1"), std::string::npos);
+}
+
+TEST(ArgumentsTest, UnusableArgumentsAreUsageErrors) {
+    EXPECT_NE(Parse({}).error, "");
+    EXPECT_NE(Parse({"-q"}).error, "");
+    EXPECT_NE(Parse({"a.txt", "--tris"}).error, "");
+    EXPECT_NE(Parse({"a.txt", "-o"}).error, "");
+    EXPECT_NE(Parse({"a.txt", "--output="}).error, "");
+    EXPECT_NE(Parse({"a.txt", "--frobnicate"}).error, "");
+    EXPECT_NE(Parse({"a.txt", "--quiet=yes"}).error, "");
+    EXPECT_NE(Parse({"a.txt", "--binary", "--text"}).error, "");
+    EXPECT_EQ(Parse({"a.txt", "--text", "--text"}).error, "");
+}
+
+TEST(ArgumentsTest, HelpAndVersionNeedNoInput) {
+    EXPECT_EQ(Parse({"--help"}).request, Request::Help);
+    EXPECT_EQ(Parse({"-h"}).error, "");
+    EXPECT_EQ(Parse({"--version"}).request, Request::Version);
+    EXPECT_EQ(Parse({"--version", "--help"}).request, Request::Help);
+}
+
+}  // namespace
+}  // namespace ondrel::cli
