@@ -1,0 +1,10 @@
+#pragma once
+// The utility library's version, checked by the framework at start-up.
+
+#include "platform/win32/WinTypes.h"
+
+inline constexpr UINT D3DX_SDK_VERSION = 22;
+
+// True when the caller was built against the Direct3D and utility versions
+// this library implements.
+BOOL D3DXCheckVersion(UINT d3dSdkVersion, UINT d3dxSdkVersion);

@@ -1,0 +1,16 @@
+#pragma once
+// Conversions between the UTF-16 text of the Win32-shaped API and the UTF-8
+// that fontconfig and file paths use.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace gfxutil {
+
+std::string ToUtf8(std::u16string_view text);
+
+// Length of a zero-terminated UTF-16 string when count is negative, else count.
+std::size_t Utf16Length(const char16_t* text, int count);
+
+}  // namespace gfxutil
