@@ -3,6 +3,7 @@
 // integer types, handles, geometry records and HRESULT status codes. The
 // platform layer's backends give the handles their meaning.
 
+#include <cstddef>
 #include <cstdint>
 
 using BYTE = std::uint8_t;
@@ -22,6 +23,22 @@ using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
 using LONGLONG = std::int64_t;
 using D3DCOLOR = DWORD;
+using SHORT = std::int16_t;
+using USHORT = std::uint16_t;
+using CHAR = char;
+using LPVOID = void*;
+using LPCVOID = const void*;
+using LPWSTR = WCHAR*;
+using LPCWSTR = const WCHAR*;
+using LPSTR = char*;
+using LPCSTR = const char*;
+using ATOM = WORD;
+using SIZE_T = std::size_t;
+using DWORD_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
+using ULONGLONG = std::uint64_t;
+using HANDLE = void*;
+using HGLOBAL = HANDLE;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
@@ -34,6 +51,8 @@ struct PlatformIcon;
 struct PlatformMenu;
 struct PlatformModule;
 struct PlatformAccelerators;
+struct PlatformBrush;
+struct PlatformRegistryKey;
 using HWND = PlatformWindow*;
 using HMONITOR = PlatformMonitor*;
 using HCURSOR = PlatformCursor*;
@@ -42,6 +61,8 @@ using HMENU = PlatformMenu*;
 using HINSTANCE = PlatformModule*;
 using HMODULE = PlatformModule*;
 using HACCEL = PlatformAccelerators*;
+using HBRUSH = PlatformBrush*;
+using HKEY = PlatformRegistryKey*;
 
 struct POINT {
     LONG x;
@@ -85,4 +106,19 @@ inline constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0x
 inline constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFFu); }
 inline constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
+}
+
+inline constexpr HRESULT HRESULT_FROM_WIN32(DWORD error) {
+    return error == 0 ? S_OK : MakeStatus((error & 0xFFFFu) | 0x80070000u);
+}
+
+inline constexpr WORD MAKEWORD(BYTE low, BYTE high) {
+    return static_cast<WORD>(low | (static_cast<WORD>(high) << 8));
+}
+inline constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+    return static_cast<WPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
+}
+inline constexpr LRESULT MAKELRESULT(WORD low, WORD high) { return MAKELPARAM(low, high); }
+inline constexpr DWORD MAKELONG(WORD low, WORD high) {
+    return static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16);
 }

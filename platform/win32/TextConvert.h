@@ -1,0 +1,21 @@
+#pragma once
+// Conversions at the edge between the UTF-16 text of the Win32-shaped layer
+// and the UTF-8 of the operating system and SDL. Unpaired surrogates and
+// malformed bytes become U+FFFD.
+
+#include <string>
+#include <string_view>
+
+#include "platform/win32/WinTypes.h"
+
+namespace ondrel::platform {
+
+std::string Utf16ToUtf8(std::u16string_view text);
+std::u16string Utf8ToUtf16(std::string_view text);
+// A terminated UTF-16 string; null reads as empty.
+std::u16string FromWide(LPCWSTR text);
+// Copies text into a buffer of capacity units, truncating and always
+// terminating when capacity > 0. Returns the units copied (no terminator).
+std::size_t CopyToBuffer(std::u16string_view text, LPWSTR buffer, std::size_t capacity);
+
+}  // namespace ondrel::platform

@@ -1,0 +1,42 @@
+#include "platform/win32/WinDialogs.h"
+
+#include "platform/win32/FileDialogRecord.h"
+#include "platform/win32/PlatformSession.h"
+#include "platform/win32/TextConvert.h"
+
+using ondrel::platform::Services;
+using ondrel::platform::Session;
+
+namespace {
+
+BOOL RunFileDialog(OPENFILENAMEW* record, bool save) {
+    DWORD& error = Session().DialogError();
+    error = 0;
+    if (record == nullptr || record->lStructSize != sizeof(OPENFILENAMEW)) {
+        error = CDERR_STRUCTSIZE;
+        return FALSE;
+    }
+    bool failed = false;
+    auto answer = Services().ShowFileDialog(ondrel::platform::RequestFromRecord(*record, save), failed);
+    if (failed) error = CDERR_INITIALIZATION;
+    if (!answer) return FALSE;
+    error = ondrel::platform::WriteAnswer(*answer, *record);
+    return error == 0 ? TRUE : FALSE;
+}
+
+}  // namespace
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    ondrel::platform::MessageBoxRequest request;
+    request.owner = owner;
+    request.text = ondrel::platform::FromWide(text);
+    request.caption = caption ? std::u16string(caption) : std::u16string(u"Error");
+    request.type = type;
+    return Services().ShowMessageBox(request);
+}
+
+BOOL GetOpenFileNameW(OPENFILENAMEW* request) { return RunFileDialog(request, false); }
+
+BOOL GetSaveFileNameW(OPENFILENAMEW* request) { return RunFileDialog(request, true); }
+
+DWORD CommDlgExtendedError() { return Session().DialogError(); }
