@@ -1,0 +1,92 @@
+// The real open and save dialogs in an X session, answered with xdotool:
+// the chosen path comes back in the OPENFILENAMEW record, a cancel returns
+// zero, and the process locale is left alone.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
+
+#include "X11Session.h"
+#include "platform/win32/PathConvert.h"
+#include "platform/win32/PlatformServices.h"
+#include "platform/win32/Windows.h"
+
+using namespace ondrel::testing;
+
+namespace {
+
+class GtkFileDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!HasDisplay()) GTEST_SKIP() << "needs an X server (DISPLAY)";
+        ondrel::platform::ResetPlatformServices();
+        folder = std::filesystem::temp_directory_path() / ("ondrel-dialog-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override {
+        ondrel::platform::ResetPlatformServices();
+        std::filesystem::remove_all(folder);
+    }
+
+    // Answers the dialog titled title from another thread, as a person would.
+    std::thread Answer(const std::string& title, const std::string& keys) {
+        return std::thread([title, keys] {
+            std::string find = "search --sync --onlyvisible --name '" + title + "' windowfocus --sync";
+            if (!Xdotool(find)) return;
+            Xdotool(keys);
+        });
+    }
+
+    OPENFILENAMEW Record(LPCWSTR title, WCHAR* buffer) {
+        OPENFILENAMEW record{};
+        record.lStructSize = sizeof(record);
+        record.lpstrTitle = title;
+        record.lpstrFilter = u"Exported GoldenEye 007\u2122 Files (*.txt, *.bin)\0*.txt;*.bin\0";
+        record.lpstrFile = buffer;
+        record.nMaxFile = MAX_PATH;
+        return record;
+    }
+
+    std::filesystem::path folder;
+};
+
+}  // namespace
+
+TEST_F(GtkFileDialog, OpenReturnsTheTypedPathAndKeepsTheLocale) {
+    std::filesystem::path level = folder / "facility.BIN";
+    std::ofstream(level) << "binary";
+    std::string localeBefore = std::setlocale(LC_ALL, nullptr);
+
+    WCHAR file[MAX_PATH] = {};
+    OPENFILENAMEW record = Record(u"Ondrel open test", file);
+    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    std::thread person = Answer("Ondrel open test", "key --delay 50 ctrl+l type --delay 10 '" + level.string() + "'");
+    std::thread confirm([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        Xdotool("search --onlyvisible --name 'Ondrel open test' windowfocus --sync key Return");
+    });
+    BOOL chosen = GetOpenFileNameW(&record);
+    person.join();
+    confirm.join();
+    ASSERT_TRUE(chosen) << "error " << CommDlgExtendedError();
+    EXPECT_EQ(std::u16string(file), ondrel::platform::FromNativePath(level));
+    EXPECT_EQ(record.nFilterIndex, 1u);
+    EXPECT_EQ(std::string(std::setlocale(LC_ALL, nullptr)), localeBefore);
+}
+
+TEST_F(GtkFileDialog, EscapeCancelsWithZero) {
+    WCHAR file[MAX_PATH] = {};
+    OPENFILENAMEW record = Record(u"Ondrel cancel test", file);
+    std::thread person = Answer("Ondrel cancel test", "key Escape");
+    BOOL chosen = GetSaveFileNameW(&record);
+    person.join();
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+    EXPECT_EQ(file[0], u'\0');
+}

@@ -1,0 +1,54 @@
+#include "X11Session.h"
+
+#include <SDL2/SDL_syswm.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "platform/sdl/SdlWindowHandle.h"
+#include "platform/win32/Windows.h"
+
+namespace ondrel::testing {
+
+bool HasDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    return display != nullptr && *display != '\0';
+}
+
+bool Xdotool(const std::string& arguments) {
+    std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+std::string XWindowId(HWND window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(SdlWindowOf(window), &info) || info.subsystem != SDL_SYSWM_X11) return "0";
+    return std::to_string(static_cast<unsigned long>(info.info.x11.window));
+}
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (true) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) break;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+bool FocusWindow(HWND window, const std::function<bool()>& activated) {
+    std::string id = XWindowId(window);
+    // Without a window manager nothing maps or focuses on its own.
+    if (!PumpUntil([&] { return Xdotool("search --onlyvisible --name '^Ondrel test$'"); })) return false;
+    if (!Xdotool("windowfocus --sync " + id)) return false;
+    return PumpUntil(activated);
+}
+
+}  // namespace ondrel::testing

@@ -1,0 +1,22 @@
+#pragma once
+// Helpers for tests in a real X window: driving input with xdotool and
+// pumping messages until something is seen or a generous deadline passes.
+
+#include <functional>
+#include <string>
+
+#include "platform/win32/WinTypes.h"
+
+namespace ondrel::testing {
+
+bool HasDisplay();
+// Runs "xdotool <arguments>"; true when it succeeded.
+bool Xdotool(const std::string& arguments);
+// The X window id behind a window handle, as xdotool wants it.
+std::string XWindowId(HWND window);
+// Pumps (translate and dispatch) until done() holds; false on timeout.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+// Gives the window the keyboard focus and waits for WM_ACTIVATEAPP.
+bool FocusWindow(HWND window, const std::function<bool()>& activated);
+
+}  // namespace ondrel::testing
