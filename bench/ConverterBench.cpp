@@ -1,0 +1,167 @@
+// The converter's stages on generated facility levels, each beside the
+// least its input or output can cost (bench/Baselines.h). Sizes are in
+// triangles; compare a stage with its baseline at the same size.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+#include "bench/Baselines.h"
+#include "bench/BenchLevels.h"
+#include "level/LevelData.h"
+#include "level/MemoryVertexBuffer.h"
+#include "mapexport/ExportScale.h"
+
+namespace ondrel::bench {
+namespace {
+
+struct HeadlessLevel {
+    DiscardingVertexBufferFactory buffers;
+    LevelData level;
+    HeadlessLevel() { level.SetBufferFactory(&buffers); }
+};
+
+void Require(bool condition, const char* what) {
+    if (!condition) throw std::runtime_error(what);
+}
+
+std::unique_ptr<HeadlessLevel> ConvertedLevel(const BenchLevel& input) {
+    auto headless = std::make_unique<HeadlessLevel>();
+    Require(headless->level.Import(input.binaryPath, true), "import failed");
+    Require(headless->level.ConvertToSolids(), "conversion failed");
+    return headless;
+}
+
+std::uintmax_t MapBytes(const BenchLevel& input) {
+    const std::string path = ScratchPath("size-probe.map");
+    Require(ConvertedLevel(input)->level.WriteMapFile(path), "write failed");
+    const std::uintmax_t bytes = std::filesystem::file_size(path);
+    std::filesystem::remove(path);
+    return bytes;
+}
+
+std::size_t Size(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
+
+void BM_TextImport(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    for (auto _ : state) {
+        HeadlessLevel headless;
+        Require(headless.level.Import(input.textPath, false), "import failed");
+        benchmark::DoNotOptimize(headless.level.sourceCount);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.textBytes));
+}
+
+void BM_TextImportBaseline(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    for (auto _ : state) benchmark::DoNotOptimize(BaselineReadText(input.textPath.string()).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.textBytes));
+}
+
+void BM_BinaryImport(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    for (auto _ : state) {
+        HeadlessLevel headless;
+        Require(headless.level.Import(input.binaryPath, true), "import failed");
+        benchmark::DoNotOptimize(headless.level.sourceCount);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.binaryBytes));
+}
+
+void BM_BinaryImportBaseline(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    for (auto _ : state) benchmark::DoNotOptimize(BaselineReadBinary(input.binaryPath.string()).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.binaryBytes));
+}
+
+void BM_Convert(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    HeadlessLevel headless;
+    Require(headless.level.Import(input.binaryPath, true), "import failed");
+    ResetExportScale();
+    for (auto _ : state) {
+        Require(headless.level.ConvertToSolids(), "conversion failed");
+        benchmark::DoNotOptimize(headless.level.brushCount);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
+}
+
+void BM_ConvertBaseline(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    const auto vertices = BaselineReadBinary(input.binaryPath.string());
+    std::vector<float> faces;
+    for (auto _ : state) benchmark::DoNotOptimize(BaselineConvert(vertices, faces));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
+}
+
+void BM_WriteMap(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    ResetExportScale();
+    const auto converted = ConvertedLevel(input);
+    const std::string path = ScratchPath("written.map");
+    for (auto _ : state) Require(converted->level.WriteMapFile(path), "write failed");
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));
+    std::filesystem::remove(path);
+}
+
+void BM_WriteMapBaseline(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    ResetExportScale();
+    const std::uintmax_t bytes = MapBytes(input);
+    const auto vertices = BaselineReadBinary(input.binaryPath.string());
+    const std::string path = ScratchPath("baseline.map");
+    for (auto _ : state) benchmark::DoNotOptimize(BaselineWriteMapText(vertices, bytes, path));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    std::filesystem::remove(path);
+}
+
+// What ondrel-convert does with a text level: import, convert, write.
+void BM_EndToEnd(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    ResetExportScale();
+    const std::string path = ScratchPath("end-to-end.map");
+    for (auto _ : state) {
+        HeadlessLevel headless;
+        Require(headless.level.Import(input.textPath, false), "import failed");
+        Require(headless.level.ConvertToSolids(), "conversion failed");
+        Require(headless.level.WriteMapFile(path), "write failed");
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
+    std::filesystem::remove(path);
+}
+
+void BM_EndToEndBaseline(benchmark::State& state) {
+    const BenchLevel& input = LevelOfSize(Size(state));
+    ResetExportScale();
+    const std::uintmax_t bytes = MapBytes(input);
+    const std::string path = ScratchPath("end-to-end-baseline.map");
+    for (auto _ : state) {
+        const auto vertices = BaselineReadText(input.textPath.string());
+        benchmark::DoNotOptimize(BaselineWriteMapText(vertices, bytes, path));
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
+    std::filesystem::remove(path);
+}
+
+void Sizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+}
+
+BENCHMARK(BM_TextImport)->Apply(Sizes);
+BENCHMARK(BM_TextImportBaseline)->Apply(Sizes);
+BENCHMARK(BM_BinaryImport)->Apply(Sizes);
+BENCHMARK(BM_BinaryImportBaseline)->Apply(Sizes);
+BENCHMARK(BM_Convert)->Apply(Sizes);
+BENCHMARK(BM_ConvertBaseline)->Apply(Sizes);
+BENCHMARK(BM_WriteMap)->Apply(Sizes);
+BENCHMARK(BM_WriteMapBaseline)->Apply(Sizes);
+BENCHMARK(BM_EndToEnd)->Apply(Sizes);
+BENCHMARK(BM_EndToEndBaseline)->Apply(Sizes);
+
+}  // namespace
+}  // namespace ondrel::bench
+
+BENCHMARK_MAIN();
