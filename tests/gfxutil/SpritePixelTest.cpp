@@ -1,0 +1,102 @@
+// Sprites as a person sees them: placement under a scaling transform, the
+// part of the texture drawn, and colour modulation, on the OpenGL device.
+
+#include "GlDevice.h"
+#include "gfxutil/D3DXSprite.h"
+#include "gfxutil/DeviceTexture.h"
+
+namespace {
+
+using gfxtest::LitBox;
+
+class SpritePixelTest : public gfxtest::GlDeviceTest {
+protected:
+    void SetUp() override {
+        GlDeviceTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
+        }
+        ASSERT_EQ(D3DXCreateSprite(device_, &sprite_), D3D_OK);
+    }
+    void TearDown() override {
+        if (sprite_ != nullptr) {
+            sprite_->Release();
+        }
+        GlDeviceTest::TearDown();
+    }
+    IDirect3DTexture9* Texture(const gfxutil::Image& image) {
+        IDirect3DTexture9* texture = nullptr;
+        EXPECT_EQ(gfxutil::CreateManagedTexture(device_, image.width, image.height, &texture), D3D_OK);
+        EXPECT_EQ(gfxutil::UploadImage(texture, image), D3D_OK);
+        return texture;
+    }
+    ID3DXSprite* sprite_ = nullptr;
+};
+
+std::uint32_t Rgb(const gfxutil::Image& image, int x, int y) { return image.At(x, y) & 0xFFFFFFu; }
+
+void ExpectNear(std::uint32_t actual, std::uint32_t expected, int tolerance) {
+    for (int shift : {16, 8, 0}) {
+        EXPECT_NEAR(static_cast<int>((actual >> shift) & 0xFF), static_cast<int>((expected >> shift) & 0xFF), tolerance)
+            << std::hex << actual << " vs " << expected;
+    }
+}
+
+TEST_F(SpritePixelTest, ScaledSpriteFillsExactlyItsScreenRectangle) {
+    gfxutil::Image redBlue(2, 1);
+    redBlue.pixels = {0xFFFF0000u, 0xFF0000FFu};
+    IDirect3DTexture9* texture = Texture(redBlue);
+    BeginFrame(0xFF000000);
+    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    D3DXMATRIX scale;
+    D3DXMatrixScaling(&scale, 10, 20, 1);
+    sprite_->SetTransform(&scale);
+    const D3DXVECTOR3 position{3, 2, 0};  // before scaling: lands at (30, 40)
+    ASSERT_EQ(sprite_->Draw(texture, nullptr, nullptr, &position, 0xFFFFFFFF), D3D_OK);
+    ASSERT_EQ(sprite_->End(), D3D_OK);
+    const auto image = EndFrame();
+    Keep(image, "sprite-scaled");
+    const auto lit = LitBox(image, 0xFF000000);
+    EXPECT_EQ(lit.left, 30);
+    EXPECT_EQ(lit.top, 40);
+    EXPECT_EQ(lit.right, 50);
+    EXPECT_EQ(lit.bottom, 60);
+    ExpectNear(Rgb(image, 32, 50), 0xFF0000, 2);
+    ExpectNear(Rgb(image, 47, 50), 0x0000FF, 2);
+    texture->Release();
+}
+
+TEST_F(SpritePixelTest, SourceRectangleAndColourModulation) {
+    gfxutil::Image quadrants(4, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            quadrants.At(x, y) = y < 2 ? (x < 2 ? 0xFFFF0000u : 0xFF00FF00u) : (x < 2 ? 0xFF0000FFu : 0xFFFFFFFFu);
+        }
+    }
+    IDirect3DTexture9* texture = Texture(quadrants);
+    BeginFrame(0xFF000000);
+    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    const RECT topRight{2, 0, 4, 2};
+    const D3DXVECTOR3 at{100, 100, 0};
+    sprite_->Draw(texture, &topRight, nullptr, &at, 0xFFFFFFFF);
+    const RECT bottomRight{2, 2, 4, 4};
+    const D3DXVECTOR3 tinted{200, 100, 0};
+    sprite_->Draw(texture, &bottomRight, nullptr, &tinted, 0xFF808000);
+    const D3DXVECTOR3 faint{200, 150, 0};
+    sprite_->Draw(texture, &bottomRight, nullptr, &faint, 0x80FFFFFF);
+    ASSERT_EQ(sprite_->End(), D3D_OK);
+    const auto image = EndFrame();
+
+    const RECT around{90, 90, 120, 120};
+    const auto lit = LitBox(image, 0xFF000000, &around);
+    EXPECT_EQ(lit.left, 100);
+    EXPECT_EQ(lit.top, 100);
+    EXPECT_EQ(lit.right, 102);
+    EXPECT_EQ(lit.bottom, 102);
+    ExpectNear(Rgb(image, 101, 101), 0x00FF00, 1);
+    ExpectNear(Rgb(image, 200, 100), 0x808000, 2);
+    ExpectNear(Rgb(image, 201, 151), 0x808080, 3);  // half white over black
+    texture->Release();
+}
+
+}  // namespace
