@@ -56,6 +56,16 @@ TEST_F(ConvertCommandTest, ConvertsBesideTheInputWithOneSummaryLine) {
     EXPECT_NE(ReadWholeFile(work / "a.map").find("{ ;0\r\n"), std::string::npos);
 }
 
+// a.txt is the triangle (0,0,0) (1,0,0) (0,0,1) in level units: a prism whose
+// pushed-out face is written at minus the blocks factor.
+TEST_F(ConvertCommandTest, ParametersReachTheMap) {
+    const ProcessOutcome run = Run({"--scale=80", "--blocks", "12", "--tris", "0.01", "a.txt"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("warning: --tris '0.01' is below 0.1; using 0.1"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(work / "a.map").find("\t(0 80 -12) (0 0 -12) (80 0 -12) BASE_COLD"),
+              std::string::npos);
+}
+
 TEST_F(ConvertCommandTest, InputsThatCannotBeConvertedExitWithTwo) {
     fs::create_directory(work / "folder");
     const struct {
