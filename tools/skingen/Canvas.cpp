@@ -9,15 +9,17 @@ namespace {
 // 4 x 4 samples a pixel: enough for smooth edges at these sizes.
 constexpr int kSamples = 4;
 
-float RoundedRectDistance(const Box& b, float radius, float x, float y) {
+// Signed distance to the outline, measured with y shrunk by `squash`.
+float RoundedRectDistance(const Box& b, float radius, float x, float y, float squash) {
     const float cx = (b.left + b.right) / 2;
     const float cy = (b.top + b.bottom) / 2;
     const float hx = (b.right - b.left) / 2 - radius;
-    const float hy = (b.bottom - b.top) / 2 - radius;
+    const float hy = (b.bottom - b.top) / 2 / squash - radius;
+    const float py = std::fabs(y - cy) / squash;
     const float dx = std::max(std::fabs(x - cx) - hx, 0.0f);
-    const float dy = std::max(std::fabs(y - cy) - hy, 0.0f);
+    const float dy = std::max(py - hy, 0.0f);
     const float outside = std::sqrt(dx * dx + dy * dy);
-    const float inside = std::min(std::max(std::fabs(x - cx) - hx, std::fabs(y - cy) - hy), 0.0f);
+    const float inside = std::min(std::max(std::fabs(x - cx) - hx, py - hy), 0.0f);
     return outside + inside - radius;
 }
 
@@ -102,14 +104,14 @@ void Canvas::Fill(const Box& bounds, const Inside& inside, const Paint& paint) {
     }
 }
 
-void Canvas::FillRoundedRect(const Box& box, float radius, const Paint& paint) {
-    Fill(box, [&](float x, float y) { return RoundedRectDistance(box, radius, x, y) <= 0.0f; }, paint);
+void Canvas::FillRoundedRect(const Box& box, float radius, const Paint& paint, float squash) {
+    Fill(box, [&](float x, float y) { return RoundedRectDistance(box, radius, x, y, squash) <= 0.0f; }, paint);
 }
 
-void Canvas::StrokeRoundedRect(const Box& box, float radius, float width, const Paint& paint) {
+void Canvas::StrokeRoundedRect(const Box& box, float radius, float width, const Paint& paint, float squash) {
     Fill(box,
          [&](float x, float y) {
-             const float d = RoundedRectDistance(box, radius, x, y);
+             const float d = RoundedRectDistance(box, radius, x, y, squash);
              return d <= 0.0f && d > -width;
          },
          paint);

@@ -29,9 +29,11 @@ class Canvas {
 public:
     explicit Canvas(gfxutil::Image& image) : image_(image) {}
 
-    void FillRoundedRect(const Box& box, float radius, const Paint& paint);
+    // `squash` > 1 makes corners and ring that many times taller than wide,
+    // for pictures the dialogs shrink more vertically than horizontally.
+    void FillRoundedRect(const Box& box, float radius, const Paint& paint, float squash = 1.0f);
     // A ring of the given width just inside the box's rounded outline.
-    void StrokeRoundedRect(const Box& box, float radius, float width, const Paint& paint);
+    void StrokeRoundedRect(const Box& box, float radius, float width, const Paint& paint, float squash = 1.0f);
     void FillCircle(float cx, float cy, float radius, const Paint& paint);
     void StrokeCircle(float cx, float cy, float radius, float width, const Paint& paint);
     // A polyline of round-capped segments.
