@@ -121,6 +121,10 @@ bool RecordingWorld::WindowClientSize(HWND window, UINT* width, UINT* height) co
     return true;
 }
 
+RecordingRenderer& RecordingWorld::Renderer(std::size_t device) const {
+    return static_cast<RecordingRenderer&>(devices_.at(device)->Renderer());
+}
+
 void RecordingWorld::DeviceCreated(graphics::DeviceCore* device) { devices_.push_back(device); }
 
 void RecordingWorld::DeviceDestroyed(graphics::DeviceCore* device) {

@@ -26,6 +26,8 @@ class DeviceCore;
 
 namespace ondrel::recording {
 
+class RecordingRenderer;
+
 struct RecordedCall {
     std::string name;       // "IDirect3DDevice9::SetRenderState"
     std::string arguments;  // "137, 1"; pointers as ptr/null
@@ -70,6 +72,9 @@ public:
     long LiveObjects(graphics::ObjectKind kind) const { return census_->Alive(kind); }
     long LiveObjectsTotal() const { return census_->AliveTotal(); }
     const std::vector<graphics::DeviceCore*>& Devices() const { return devices_; }
+    // The renderer of a live device, in creation order: draw and present
+    // counts, the cleared back buffer, the cursor image.
+    RecordingRenderer& Renderer(std::size_t device = 0) const;
 
     // Client size reported for windows (for windowed back buffers of 0 x 0).
     void SetWindowClientSize(HWND window, UINT width, UINT height);
