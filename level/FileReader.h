@@ -27,6 +27,15 @@ public:
         return buffer_[position_++];
     }
 
+    // The buffered bytes not yet consumed, refilling first when there are
+    // none; empty only at the end of the file or after a read error.
+    const std::uint8_t* Available(std::size_t& count) {
+        if (position_ == filled_) Refill();
+        count = filled_ - position_;
+        return buffer_ ? buffer_.get() + position_ : nullptr;
+    }
+    void Consume(std::size_t count) { position_ += count; }
+
     // Copies up to `size` bytes; answers how many were delivered, which is
     // fewer only at the end of the file or after a read error.
     std::size_t Read(void* destination, std::size_t size);

@@ -70,6 +70,7 @@ public:
     float exportOrigin[3] = {0.0f, 0.0f, 0.0f};
     std::unique_ptr<Brush[]> brushes;
     std::uint32_t brushCount = 0;
+    std::unique_ptr<BrushFace[]> brushFaces;  // the faces of all brushes
     mutable std::recursive_mutex lock;
     float extrudeFactorTris = kDefaultExtrudeFactorTris;
     float extrudeFactorBlocks = kDefaultExtrudeFactorBlocks;
@@ -90,9 +91,12 @@ private:
                             std::uint32_t colour);
     void AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind);
     void ClearBrushes();
+    bool ReserveBrushes(std::uint32_t triangles);
 
     LevelVertexBufferFactory* bufferFactory_ = nullptr;
     std::uint32_t brushCapacity_ = 0;
+    std::size_t brushFaceCapacity_ = 0;
+    std::size_t brushFacesUsed_ = 0;
 };
 
 }  // namespace ondrel

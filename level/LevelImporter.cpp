@@ -43,8 +43,6 @@ bool ReadWord(FileReader& file, std::uint32_t& word) {
     return true;
 }
 
-std::string_view LineText(const char* line) { return std::string_view(line); }
-
 }  // namespace
 
 bool LevelData::Import(std::u16string_view path, bool binary) {
@@ -71,19 +69,25 @@ bool LevelData::Import(const std::filesystem::path& path, bool binary) {
 
 void LevelData::ImportText(FileReader& file) {
     char line[kTextLineBufferSize];
+    std::size_t length = 0;
+    auto nextLine = [&] {
+        length = ReadTextLine(file, line, sizeof line);
+        return length > 0;
+    };
+    auto text = [&] { return std::string_view(line, length); };
     float x = 0.0f, y = 0.0f, z = 0.0f;
-    while (ReadTextLine(file, line, sizeof line)) {
-        const std::int32_t coordinates = CoordinateCount(ParseInteger(LineText(line)));
+    while (nextLine()) {
+        const std::int32_t coordinates = CoordinateCount(ParseInteger(text()));
         for (std::int32_t i = 0; i < coordinates; ++i) {
-            if (!ReadTextLine(file, line, sizeof line)) break;  // the group is abandoned
-            const float value = static_cast<float>(ParseDecimal(LineText(line)));
+            if (!nextLine()) break;  // the group is abandoned
+            const float value = static_cast<float>(ParseDecimal(text()));
             switch (i % 3) {
                 case 0: x = ToLevelX(value); break;
                 case 1: y = ToLevelYZ(value); break;
                 default: {
                     z = ToLevelYZ(value);
-                    if (!ReadTextLine(file, line, sizeof line)) break;  // vertex dropped
-                    const auto colour = static_cast<std::uint32_t>(ParseInteger(LineText(line)));
+                    if (!nextLine()) break;  // vertex dropped
+                    const auto colour = static_cast<std::uint32_t>(ParseInteger(text()));
                     AppendSourceVertex(PendingVertex(x, y, z, colour));
                 }
             }

@@ -14,7 +14,8 @@ inline constexpr std::size_t kTextLineBufferSize = 64;
 // Fills `buffer` (of `size` bytes, always 64 in practice) with the kept
 // bytes of the next line, zero-terminated. Stops after a line feed (consumed,
 // not kept), at the end of the file, or after size - 1 other bytes were
-// consumed. True when at least one byte was kept.
-bool ReadTextLine(FileReader& file, char* buffer, std::size_t size);
+// consumed. Answers how many bytes were kept: the line was read when that
+// is not zero.
+std::size_t ReadTextLine(FileReader& file, char* buffer, std::size_t size);
 
 }  // namespace ondrel

@@ -3,7 +3,6 @@
 // each given by three points whose order carries the face's orientation.
 
 #include <cstdint>
-#include <memory>
 
 #include "level/TriangleNormals.h"
 
@@ -17,8 +16,10 @@ struct BrushFace {
     Vector3 points[3];
 };
 
+// The faces live in the level's face store, which the conversion sizes once
+// for all brushes; a brush holds its stretch of it.
 struct Brush {
-    std::unique_ptr<BrushFace[]> faces;
+    BrushFace* faces = nullptr;
     std::uint32_t faceCount = 0;
     std::uint32_t faceCapacity = 0;
     SolidKind kind = SolidKind::Block;

@@ -1,6 +1,7 @@
 #include "mapexport/MapWriter.h"
 
 #include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "level/LevelData.h"
@@ -52,39 +53,46 @@ char* AppendPoint(char* out, const Vector3& p, float ox, float oy, float oz, flo
     return out;
 }
 
+char* AppendFacePoints(char* out, const BrushFace& face, float ox, float oy, float oz, float scale) {
+    out = AppendPoint(out, face.points[1], ox, oy, oz, scale);
+    *out++ = ' ';
+    out = AppendPoint(out, face.points[0], ox, oy, oz, scale);
+    *out++ = ' ';
+    return AppendPoint(out, face.points[2], ox, oy, oz, scale);
+}
+
+char* AppendText(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
 }  // namespace
 
 std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY, float originZ,
                              char (&buffer)[kFacePointsBufferSize]) {
-    const float scale = ExportScale();
-    char* out = buffer;
-    out = AppendPoint(out, face.points[1], originX, originY, originZ, scale);
-    *out++ = ' ';
-    out = AppendPoint(out, face.points[0], originX, originY, originZ, scale);
-    *out++ = ' ';
-    out = AppendPoint(out, face.points[2], originX, originY, originZ, scale);
-    *out = '\0';
-    return static_cast<std::size_t>(out - buffer);
+    char* end = AppendFacePoints(buffer, face, originX, originY, originZ, ExportScale());
+    *end = '\0';
+    return static_cast<std::size_t>(end - buffer);
 }
 
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
                 float originZ, std::uint32_t& counter) {
-    char number[16];
-    const char* end = std::to_chars(number, number + sizeof number, counter).ptr;
+    char line[kFacePointsBufferSize + kFaceTexture.size() + kLineEnd.size() + 1];
+    char* end = AppendText(line, "{ ;");
+    end = std::to_chars(end, end + 16, counter).ptr;
     ++counter;
-    file.Write("{ ;");
-    file.Write(std::string_view(number, static_cast<std::size_t>(end - number)));
-    file.Write(kLineEnd);
-    char points[kFacePointsBufferSize];
+    end = AppendText(end, kLineEnd);
+    file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
+    const float scale = ExportScale();
     for (std::uint32_t i = 0; i < brush.faceCount; ++i) {
-        const std::size_t length = FormatFacePoints(brush.faces[i], originX, originY, originZ, points);
-        file.Write("\t");
-        file.Write(std::string_view(points, length));
-        file.Write(kFaceTexture);
-        file.Write(kLineEnd);
+        end = line;
+        *end++ = '\t';
+        end = AppendFacePoints(end, brush.faces[i], originX, originY, originZ, scale);
+        end = AppendText(end, kFaceTexture);
+        end = AppendText(end, kLineEnd);
+        file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
     }
-    file.Write("}");
-    file.Write(kLineEnd);
+    file.Write("}\r\n");
     return true;
 }
 

@@ -87,7 +87,10 @@ bool LevelData::BuildSolids() {
     if (!previewVertices) return false;
 
     BoundingBox box;
-    ClearBrushes();
+    if (!ReserveBrushes(sourceCount / 3)) {
+        previewVertices.reset();
+        return false;
+    }
     // Only whole triangles: one or two trailing records belong to none.
     for (std::uint32_t i = 0; sourceCount - i >= 3; i += 3) {
         const LevelVertex* t = &sourceVertices[i];
@@ -98,7 +101,7 @@ bool LevelData::BuildSolids() {
         GrowBox(box, p);
         std::memcpy(&previewVertices[previewCount], t, 3 * sizeof(LevelVertex));
         previewCount += 3;
-        if (!AddBrush(kind)) {
+        if (!AddBrush(kind)) {  // cannot happen: the room was reserved above
             previewCount = 0;
             return false;
         }

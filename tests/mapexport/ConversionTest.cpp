@@ -213,24 +213,23 @@ TEST_F(ConversionRefusals, ARefusedLockKeepsTheNewBuffer) {
     EXPECT_EQ(buffers.createdCounts.back(), 36u);
 }
 
-TEST_F(ConversionRefusals, AFaceThatCannotBeStoredIsDroppedAndTheConversionGoesOn) {
-    // Allow the preview, the brush list and the first brush's faces; refuse
-    // the second brush's faces.
-    int grants = 3;
-    level.allocationGate = [&grants](std::size_t) { return grants-- > 0; };
+TEST_F(ConversionRefusals, NoBrushMemoryFailsAndKeepsThePreviousBrushes) {
     ASSERT_TRUE(level.ConvertToSolids());
-    ASSERT_EQ(level.brushCount, 2u);
-    EXPECT_EQ(level.brushes[0].faceCount, 8u);
-    EXPECT_EQ(level.brushes[1].faceCount, 0u);
-    EXPECT_EQ(level.previewCount, 36u);
+    for (int grants : {1, 2}) {  // the preview, then the brush list, then the faces
+        level.allocationGate = [grants](std::size_t) mutable { return grants-- > 0; };
+        EXPECT_FALSE(level.ConvertToSolids());
+        EXPECT_EQ(level.brushCount, 2u);
+        EXPECT_EQ(level.brushes[1].faceCount, 4u);
+        EXPECT_EQ(level.previewCount, 0u);
+        EXPECT_FALSE(level.previewVertices);
+    }
 }
 
-TEST_F(ConversionRefusals, ABrushListThatCannotGrowFailsTheConversion) {
-    int grants = 1;  // the preview only
-    level.allocationGate = [&grants](std::size_t) { return grants-- > 0; };
-    EXPECT_FALSE(level.ConvertToSolids());
-    EXPECT_EQ(level.brushCount, 0u);
-    EXPECT_EQ(level.previewCount, 0u);
+TEST_F(ConversionRefusals, EachBrushReservesExactlyItsKindsFaces) {
+    ASSERT_TRUE(level.ConvertToSolids());
+    EXPECT_EQ(level.brushes[0].faceCapacity, 8u);
+    EXPECT_EQ(level.brushes[1].faceCapacity, 4u);
+    EXPECT_EQ(level.brushes[1].faces, level.brushes[0].faces + 8);
 }
 
 }  // namespace
