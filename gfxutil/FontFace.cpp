@@ -80,12 +80,14 @@ bool FontFace::Size(const FontRequest& request) {
         return false;
     }
     const FT_Size_Metrics& metrics = face_->size->metrics;
-    ascent_ = RoundedPixels(metrics.ascender);
-    descent_ = std::max(0, -RoundedPixels(metrics.descender));
-    if (request.height > 0) {
-        // Keep the cell exactly as tall as asked; rounding may add a pixel.
-        descent_ = std::max(0, request.height - ascent_);
-    }
+    // Like GDI: the ascent is rounded on its own, from the Windows metrics
+    // when the face has them, and the descent takes the rest of the cell.
+    const bool windowsMetrics = os2 != nullptr && os2->version != 0xFFFF && os2->usWinAscent > 0;
+    const FT_Long ascentUnits = windowsMetrics ? static_cast<FT_Long>(os2->usWinAscent) : face_->ascender;
+    const FT_Long descentUnits = windowsMetrics ? static_cast<FT_Long>(os2->usWinDescent) : -face_->descender;
+    ascent_ = RoundedPixels(FT_MulFix(ascentUnits, metrics.y_scale));
+    descent_ = request.height > 0 ? std::max(0, request.height - ascent_)
+                                  : std::max(0, RoundedPixels(FT_MulFix(descentUnits, metrics.y_scale)));
     if (os2 != nullptr && os2->xAvgCharWidth > 0) {
         averageCharWidth_ = static_cast<int>(std::lround(
             static_cast<double>(FT_MulFix(os2->xAvgCharWidth, metrics.x_scale)) / 64.0));

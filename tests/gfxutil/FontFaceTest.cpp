@@ -47,6 +47,9 @@ TEST(FontFaceTest, PositiveHeightIsTheCellNegativeHeightTheEm) {
         EXPECT_EQ(font->LineHeight(), height);
         EXPECT_GT(font->Ascent(), font->Descent());
     }
+    // The baseline sits where GDI puts it: the ascent rounded on its own.
+    EXPECT_EQ(Arial(14)->Ascent(), 11);
+    EXPECT_EQ(Arial(28)->Ascent(), 23);
     // Arial's cell is about 1.15 em.
     const auto em = Arial(-20);
     ASSERT_TRUE(em);
