@@ -129,6 +129,7 @@ void ScriptedPlatformServices::MoveMouse(HWND window, int x, int y) {
 
 void ScriptedPlatformServices::PressButton(HWND window, MouseButton button, int x, int y, bool doubleClick) {
     buttons_.Press(button);
+    asyncKeys_.Press(ButtonVirtualKey(button));
     bool allowsDouble = window != nullptr && (window->classStyle & CS_DBLCLKS) != 0;
     UINT message = MouseButtonMessage(button, true, doubleClick && allowsDouble);
     WPARAM wParam = MouseWParam(buttons_.held, asyncKeys_.IsDown(VK_SHIFT), asyncKeys_.IsDown(VK_CONTROL), message,
@@ -138,6 +139,7 @@ void ScriptedPlatformServices::PressButton(HWND window, MouseButton button, int 
 
 void ScriptedPlatformServices::ReleaseButton(HWND window, MouseButton button, int x, int y) {
     buttons_.Release(button);
+    asyncKeys_.Release(ButtonVirtualKey(button));
     UINT message = MouseButtonMessage(button, false, false);
     WPARAM wParam = MouseWParam(buttons_.held, asyncKeys_.IsDown(VK_SHIFT), asyncKeys_.IsDown(VK_CONTROL), message,
                                 button);

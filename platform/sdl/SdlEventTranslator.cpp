@@ -111,8 +111,10 @@ void SdlEventTranslator::Button(const SDL_MouseButtonEvent& event) {
     bool down = event.type == SDL_MOUSEBUTTONDOWN;
     if (down) {
         buttons_.Press(button);
+        asyncKeys_.Press(ButtonVirtualKey(button));
     } else {
         buttons_.Release(button);
+        asyncKeys_.Release(ButtonVirtualKey(button));
     }
     HWND window = HwndOfWindowId(event.windowID);
     if (window == nullptr) return;
@@ -148,8 +150,10 @@ void SdlEventTranslator::Geometry(HWND window) {
     const RECT& asked = entry->requestedClient;
     bool asRequested = now.left == asked.left && now.top == asked.top && now.right == asked.right &&
                        now.bottom == asked.bottom;
-    bool byUser = !asRequested && window->showState == ShowState::Normal;
-    if (byUser) entry->requestedClient = now;
+    bool fullScreen = (SDL_GetWindowFlags(entry->window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    bool byUser = !asRequested && !fullScreen && !entry->wasFullScreen && window->showState == ShowState::Normal;
+    entry->requestedClient = now;
+    entry->wasFullScreen = fullScreen;
     ReportClientRect(window, byUser);
 }
 

@@ -14,6 +14,8 @@ namespace ondrel::platform {
 struct SdlWindowEntry {
     SDL_Window* window = nullptr;
     RECT requestedClient{};
+    // Entering and leaving full screen resizes the window without the user.
+    bool wasFullScreen = false;
 };
 
 class SdlWindowBook {

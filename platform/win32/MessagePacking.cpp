@@ -46,6 +46,17 @@ WPARAM MouseKeyBit(MouseButton button) {
     return 0;
 }
 
+int ButtonVirtualKey(MouseButton button) {
+    switch (button) {
+    case MouseButton::Left: return VK_LBUTTON;
+    case MouseButton::Right: return VK_RBUTTON;
+    case MouseButton::Middle: return VK_MBUTTON;
+    case MouseButton::X1: return VK_XBUTTON1;
+    case MouseButton::X2: return VK_XBUTTON2;
+    }
+    return 0;
+}
+
 void MouseButtonState::Press(MouseButton button) { held |= MouseKeyBit(button); }
 
 void MouseButtonState::Release(MouseButton button) { held &= ~MouseKeyBit(button); }

@@ -41,6 +41,8 @@ struct MouseButtonState {
 };
 
 WPARAM MouseKeyBit(MouseButton button);
+// VK_LBUTTON and its kin, for the key-state tables.
+int ButtonVirtualKey(MouseButton button);
 UINT MouseButtonMessage(MouseButton button, bool down, bool doubleClick);
 // Buttons held plus MK_SHIFT / MK_CONTROL; X-button messages also carry the
 // button (XBUTTON1 / XBUTTON2) in the high word.

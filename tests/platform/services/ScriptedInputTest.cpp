@@ -110,6 +110,7 @@ TEST_F(ScriptedInput, KeyStateFollowsTheMessagesFetched) {
     EXPECT_EQ(GetAsyncKeyState(VK_TAB), 0);
 
     script->PressButton(window->Handle(), MouseButton::Left, 1, 1);
+    EXPECT_NE(GetAsyncKeyState(VK_LBUTTON) & 0x8000, 0);
     PumpMessages();
     EXPECT_NE(GetKeyState(VK_LBUTTON) & 0x8000, 0);
 }

@@ -178,6 +178,33 @@ TEST_F(SdlWindow, AResizeFromOutsideIsADragWithItsNewSize) {
     EXPECT_EQ(window->Last(WM_SIZE)->wParam, SIZE_RESTORED);
 }
 
+TEST_F(SdlWindow, FullScreenChangesBySdlAreNoDrags) {
+    ShowAndFocus();
+    SDL_Window* native = SdlWindowOf(window->Handle());
+    ASSERT_EQ(SDL_SetWindowFullscreen(native, SDL_WINDOW_FULLSCREEN_DESKTOP), 0);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    LONG screenWidth = monitor.rcMonitor.right - monitor.rcMonitor.left;
+    ASSERT_TRUE(PumpUntil([&] {
+        const SeenMessage* size = window->Last(WM_SIZE);
+        return size != nullptr && LOWORD(static_cast<std::uintptr_t>(size->lParam)) == screenWidth;
+    }));
+
+    // Back to a window, placed by the program as the framework does.
+    SDL_SetWindowFullscreen(native, 0);
+    RECT outer{0, 0, 400, 300};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    SetWindowPos(window->Handle(), HWND_NOTOPMOST, 120, 90, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_SHOWWINDOW);
+    PumpUntil([] { return false; }, 300);
+    RECT client{};
+    GetClientRect(window->Handle(), &client);
+    EXPECT_EQ(client.right, 400);
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(window->Last(WM_SIZE)->lParam)), 400);
+    EXPECT_EQ(window->Count(WM_ENTERSIZEMOVE), 0u);
+}
+
 TEST_F(SdlWindow, ClipboardTextRoundTrips) {
     std::u16string text = u"Extrude 5.0 \u00e9\U0001F600";
     ASSERT_TRUE(OpenClipboard(window->Handle()));
