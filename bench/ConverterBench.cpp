@@ -44,6 +44,17 @@ std::uintmax_t MapBytes(const BenchLevel& input) {
 
 std::size_t Size(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
 
+// Every timed write makes a new file, as a first conversion does: the last
+// iteration's output is deleted outside the timing. Otherwise the real
+// writer, which replaces its target only after writing a complete new file,
+// would be timed freeing the old file's pages and the baseline, which
+// truncates, would not.
+void RemoveUntimed(benchmark::State& state, const std::string& path) {
+    state.PauseTiming();
+    std::filesystem::remove(path);
+    state.ResumeTiming();
+}
+
 void BM_TextImport(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
     for (auto _ : state) {
@@ -101,7 +112,10 @@ void BM_WriteMap(benchmark::State& state) {
     ResetExportScale();
     const auto converted = ConvertedLevel(input);
     const std::string path = ScratchPath("written.map");
-    for (auto _ : state) Require(converted->level.WriteMapFile(path), "write failed");
+    for (auto _ : state) {
+        RemoveUntimed(state, path);
+        Require(converted->level.WriteMapFile(path), "write failed");
+    }
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));
     std::filesystem::remove(path);
@@ -113,7 +127,10 @@ void BM_WriteMapBaseline(benchmark::State& state) {
     const std::uintmax_t bytes = MapBytes(input);
     const auto vertices = BaselineReadBinary(input.binaryPath.string());
     const std::string path = ScratchPath("baseline.map");
-    for (auto _ : state) benchmark::DoNotOptimize(BaselineWriteMapText(vertices, bytes, path));
+    for (auto _ : state) {
+        RemoveUntimed(state, path);
+        benchmark::DoNotOptimize(BaselineWriteMapText(vertices, bytes, path));
+    }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
     std::filesystem::remove(path);
 }
@@ -124,6 +141,7 @@ void BM_EndToEnd(benchmark::State& state) {
     ResetExportScale();
     const std::string path = ScratchPath("end-to-end.map");
     for (auto _ : state) {
+        RemoveUntimed(state, path);
         HeadlessLevel headless;
         Require(headless.level.Import(input.textPath, false), "import failed");
         Require(headless.level.ConvertToSolids(), "conversion failed");
@@ -139,6 +157,7 @@ void BM_EndToEndBaseline(benchmark::State& state) {
     const std::uintmax_t bytes = MapBytes(input);
     const std::string path = ScratchPath("end-to-end-baseline.map");
     for (auto _ : state) {
+        RemoveUntimed(state, path);
         const auto vertices = BaselineReadText(input.textPath.string());
         benchmark::DoNotOptimize(BaselineWriteMapText(vertices, bytes, path));
     }

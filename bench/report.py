@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Prints each converter stage beside its baseline from a Google Benchmark
-JSON file: time, throughput and the ratio stage time / baseline time.
+JSON file (run with --benchmark_repetitions): the median time and
+throughput of each, and the ratio stage / baseline of the medians and of the
+fastest repetitions. On a shared machine the fastest repetition is the one
+least disturbed by others.
 
 usage: bench/report.py results.json
 """
@@ -27,24 +30,28 @@ def throughput(run):
 def main(path):
     with open(path) as handle:
         runs = json.load(handle)["benchmarks"]
-    # With repetitions, the median stands for the benchmark.
-    table = {}
+    medians, fastest = {}, {}
     for run in runs:
-        if run.get("run_type") == "aggregate" and run.get("aggregate_name") != "median":
-            continue
         name, size = run["run_name"].split("/")[:2]
-        table[(name, int(size))] = run
-    print("| stage | triangles | time (ms) | throughput | baseline (ms) | baseline throughput | ratio |")
-    print("|---|---:|---:|---:|---:|---:|---:|")
+        key = (name, int(size))
+        if run.get("run_type") == "aggregate":
+            if run.get("aggregate_name") == "median":
+                medians[key] = run
+        else:
+            fastest[key] = min(fastest.get(key, run["real_time"]), run["real_time"])
+            medians.setdefault(key, run)  # without repetitions there is no median
+    print("| stage | triangles | median (ms) | throughput | baseline median (ms) | baseline throughput"
+          " | ratio of medians | ratio of fastest |")
+    print("|---|---:|---:|---:|---:|---:|---:|---:|")
     for stage, baseline in PAIRS:
-        for size in sorted({s for (n, s) in table if n == stage}):
-            real, base = table[(stage, size)], table.get((baseline, size))
+        for size in sorted({s for (n, s) in medians if n == stage}):
+            real, base = medians[(stage, size)], medians.get((baseline, size))
             if base is None:
                 continue
-            ratio = real["real_time"] / base["real_time"]
-            print("| %s | %d | %.1f | %s | %.1f | %s | %.2f |" % (
+            print("| %s | %d | %.1f | %s | %.1f | %s | %.2f | %.2f |" % (
                 stage[3:], size, real["real_time"], throughput(real), base["real_time"],
-                throughput(base), ratio))
+                throughput(base), real["real_time"] / base["real_time"],
+                fastest[(stage, size)] / fastest[(baseline, size)]))
 
 
 if __name__ == "__main__":
