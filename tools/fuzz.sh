@@ -26,6 +26,7 @@ if [ "$status" -ne 0 ]; then
   mkdir -p build/fuzz/crashes
   cp "$work"/artifacts/* build/fuzz/crashes/ 2>/dev/null || true
   echo "fuzz: the importer failed on an input (exit $status); kept in build/fuzz/crashes/" >&2
+  echo "fuzz: once fixed, add the input to fuzz/corpus/ so every test run replays it" >&2
   exit "$status"
 fi
 echo "fuzz: no failure in $seconds s"
