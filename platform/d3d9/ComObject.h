@@ -9,6 +9,7 @@
 // counts are zero.
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/d3d9/D3D9Interfaces.h"
 #include "platform/d3d9/ObjectCensus.h"
@@ -18,7 +19,9 @@ namespace ondrel::graphics {
 template <class Interface>
 class ComObject : public Interface {
 public:
-    ComObject(ObjectCensus* census, ObjectKind kind) : census_(census), kind_(kind) {
+    // Every object keeps the census alive: the last one may go after the
+    // system object that made it.
+    ComObject(std::shared_ptr<ObjectCensus> census, ObjectKind kind) : census_(std::move(census)), kind_(kind) {
         if (census_ != nullptr) census_->Born(kind_);
     }
     ComObject(const ComObject&) = delete;
@@ -68,7 +71,7 @@ protected:
     virtual void OnRevived() {}
 
 private:
-    ObjectCensus* census_;
+    std::shared_ptr<ObjectCensus> census_;
     ObjectKind kind_;
     ULONG publicRefs_ = 1;
     ULONG bindings_ = 0;

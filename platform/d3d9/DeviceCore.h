@@ -102,7 +102,7 @@ public:
                             UINT* stride) override;
 
     // For the device's own objects.
-    ObjectCensus* Census() const { return census_; }
+    const std::shared_ptr<ObjectCensus>& Census() const { return census_; }
     HRESULT Observe(std::string_view call, const std::string& arguments);
     void ForgetResource(const void* resource);
     void ResourceAlive(D3DPOOL pool, int delta);
@@ -143,7 +143,7 @@ private:
     bool ReleasesBeforeReset() const;
 
     SystemCore* system_;
-    ObjectCensus* census_;
+    std::shared_ptr<ObjectCensus> census_;
     CallObserver* observer_;
     DeviceCreation creation_;
     D3DPRESENT_PARAMETERS parameters_;

@@ -47,7 +47,7 @@ SystemCore* SystemCore::Create(std::unique_ptr<SystemBackend> backend, std::shar
 }
 
 SystemCore::SystemCore(std::unique_ptr<SystemBackend> backend, std::shared_ptr<ObjectCensus> census)
-    : ComObject(census.get(), ObjectKind::System), census_(std::move(census)), backend_(std::move(backend)) {}
+    : ComObject(census, ObjectKind::System), census_(std::move(census)), backend_(std::move(backend)) {}
 
 HRESULT SystemCore::Observe(std::string_view call, const std::string& arguments) {
     CallObserver* observer = backend_->Observer();

@@ -43,7 +43,7 @@ public:
                                  D3DPRESENT_PARAMETERS& parameters);
 
     SystemBackend& Backend() { return *backend_; }
-    ObjectCensus* Census() { return census_.get(); }
+    const std::shared_ptr<ObjectCensus>& Census() const { return census_; }
     HRESULT Observe(std::string_view call, const std::string& arguments);
 
 private:
