@@ -52,6 +52,24 @@ TEST_F(RecordingDeviceTest, ReleaseAnswersWhatRemainsAndResourcesHoldTheDevice) 
     EXPECT_EQ(world_->LiveObjects(ObjectKind::Texture), 0);
 }
 
+TEST_F(RecordingDeviceTest, TheLastReferenceMayBeAResourceAfterDeviceAndSystem) {
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(device_->CreateTexture(4, 4, 0, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr), D3D_OK);
+    EXPECT_EQ(texture->GetLevelCount(), 3u);
+    IDirect3DSurface9* level = nullptr;
+    ASSERT_EQ(texture->GetSurfaceLevel(1, &level), D3D_OK);
+    EXPECT_EQ(texture->Release(), 1u) << "the level surface holds its texture";
+    EXPECT_EQ(device_->Release(), 1u);
+    device_ = nullptr;
+    EXPECT_EQ(d3d_->Release(), 1u) << "the device keeps the system object";
+    d3d_ = nullptr;
+    D3DSURFACE_DESC desc{};
+    ASSERT_EQ(level->GetDesc(&desc), D3D_OK);
+    EXPECT_EQ(desc.Width, 2u);
+    EXPECT_EQ(level->Release(), 0u);
+    EXPECT_EQ(world_->LiveObjectsTotal(), 0);
+}
+
 TEST_F(RecordingDeviceTest, LostOnPresentUntilResetWithNothingInTheDefaultPool) {
     world_->LoseDeviceOnPresent();
     EXPECT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_DEVICELOST);
