@@ -39,12 +39,13 @@ protected:
     // would; a dialog still open afterwards is dismissed so the test ends.
     std::thread Answer(const std::string& title, const std::string& keys) {
         return std::thread([title, keys] {
-            std::string dialog = "search --sync --onlyvisible --name '" + title + "'";
-            Xdotool(dialog + " windowfocus --sync " + keys);
+            std::string dialog = WaitForVisibleWindow(title);
+            if (dialog.empty()) return;
+            Xdotool("windowfocus --sync " + dialog + " " + keys);
             for (int attempt = 0; attempt < 80; ++attempt) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(250));
-                if (!Xdotool("search --onlyvisible --name '" + title + "'")) return;
-                if (attempt % 20 == 19) Xdotool(dialog + " windowfocus --sync key Escape");
+                if (FindVisibleWindow(title).empty()) return;
+                if (attempt % 20 == 19) Xdotool("windowfocus --sync " + dialog + " key Escape");
             }
         });
     }

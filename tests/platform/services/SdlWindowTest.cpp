@@ -57,7 +57,7 @@ TEST_F(SdlWindow, WindowsAreOpenGlCapableAndHiddenUntilShown) {
     EXPECT_TRUE(flags & SDL_WINDOW_OPENGL);
     EXPECT_TRUE(flags & SDL_WINDOW_HIDDEN);
     PumpUntil([] { return false; }, 200);
-    EXPECT_FALSE(Xdotool("search --onlyvisible --name '^Ondrel test$'")) << "nothing on screen yet";
+    EXPECT_EQ(FindVisibleWindow("Ondrel test"), "") << "nothing on screen yet";
 
     ShowAndFocus();
     EXPECT_FALSE(SDL_GetWindowFlags(native) & SDL_WINDOW_HIDDEN);
@@ -71,7 +71,7 @@ TEST_F(SdlWindow, WindowsAreOpenGlCapableAndHiddenUntilShown) {
     HWND handle = window->Handle();
     window.reset();
     EXPECT_EQ(SdlWindowOf(handle), nullptr);
-    EXPECT_TRUE(PumpUntil([] { return !Xdotool("search --onlyvisible --name '^Ondrel test$'"); }));
+    EXPECT_TRUE(PumpUntil([] { return FindVisibleWindow("Ondrel test").empty(); }));
 }
 
 TEST_F(SdlWindow, ClicksArriveAsButtonMessagesAtClientCoordinates) {

@@ -12,6 +12,11 @@ namespace ondrel::testing {
 bool HasDisplay();
 // Runs "xdotool <arguments>"; true when it succeeded.
 bool Xdotool(const std::string& arguments);
+// The id of the mapped top-level window with exactly this title, or empty.
+// Read with xwininfo, which also knows the UTF-8 titles xdotool misses.
+std::string FindVisibleWindow(const std::string& title);
+// Waits until FindVisibleWindow finds the title; its id, or empty on timeout.
+std::string WaitForVisibleWindow(const std::string& title, int timeoutMs = 10000);
 // The X window id behind a window handle, as xdotool wants it.
 std::string XWindowId(HWND window);
 // Pumps (translate and dispatch) until done() holds; false on timeout.
