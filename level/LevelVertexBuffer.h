@@ -31,6 +31,11 @@ public:
     // A buffer of `count` records (count x 28 bytes, format 0x52, managed
     // pool), or null when the device refuses it. A count of zero is refused.
     virtual std::unique_ptr<LevelVertexBuffer> CreateBuffer(std::uint32_t count) = 0;
+
+    // False when the buffers never look at their records because nothing is
+    // drawn. The level then counts the preview triangles without storing
+    // them, which saves most of a conversion's memory.
+    virtual bool NeedsRecords() const { return true; }
 };
 
 }  // namespace ondrel

@@ -29,6 +29,7 @@ public:
 class DiscardingVertexBufferFactory final : public LevelVertexBufferFactory {
 public:
     std::unique_ptr<LevelVertexBuffer> CreateBuffer(std::uint32_t count) override;
+    bool NeedsRecords() const override { return false; }
 };
 
 }  // namespace ondrel

@@ -71,7 +71,7 @@ Vector3 TriangleCentroid(const Vector3& a, const Vector3& b, const Vector3& c) {
 bool LevelData::ConvertToSolids() {
     std::lock_guard guard(lock);
     if (!BuildSolids()) return false;
-    ComputeFlatNormals(previewVertices.get(), previewCount);
+    if (previewVertices) ComputeFlatNormals(previewVertices.get(), previewCount);
     previewBuffer.reset();
     if (previewCount == 0) return false;
     bool filled = false;
@@ -82,9 +82,12 @@ bool LevelData::ConvertToSolids() {
 bool LevelData::BuildSolids() {
     previewVertices.reset();
     previewCount = 0;
-    previewVertices = AllocateArray<LevelVertex>(
-        allocationGate, kPreviewRecordsPerSourceRecord * std::size_t{sourceCount});
-    if (!previewVertices) return false;
+    // Preview records are kept only where something will draw them.
+    if (bufferFactory_ == nullptr || bufferFactory_->NeedsRecords()) {
+        previewVertices = AllocateArray<LevelVertex>(
+            allocationGate, kPreviewRecordsPerSourceRecord * std::size_t{sourceCount});
+        if (!previewVertices) return false;
+    }
 
     BoundingBox box;
     if (!ReserveBrushes(sourceCount / 3)) {
@@ -99,7 +102,7 @@ bool LevelData::BuildSolids() {
         const SolidKind kind = IsAxisAligned(normal) ? SolidKind::Block : SolidKind::Tri;
 
         GrowBox(box, p);
-        std::memcpy(&previewVertices[previewCount], t, 3 * sizeof(LevelVertex));
+        if (previewVertices) std::memcpy(&previewVertices[previewCount], t, 3 * sizeof(LevelVertex));
         previewCount += 3;
         if (!AddBrush(kind)) {  // cannot happen: the room was reserved above
             previewCount = 0;
@@ -141,6 +144,10 @@ void LevelData::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, Soli
 
 void LevelData::AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
                                    std::uint32_t colour) {
+    if (!previewVertices) {
+        previewCount += 3;
+        return;
+    }
     for (const Vector3& p : {p0, p1, p2}) {
         previewVertices[previewCount++] = LevelVertex{p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, colour};
     }

@@ -157,6 +157,24 @@ TEST_F(Conversion, ThePreviewShowsTheSourceThenWhiteFacesWithFlatNormals) {
     EXPECT_FLOAT_EQ(preview[0].ny, -1.0f);
 }
 
+TEST_F(Conversion, WhereNothingDrawsThePreviewIsCountedNotStored) {
+    LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {0, 1, 1}});
+    ASSERT_TRUE(level.ConvertToSolids());
+    const std::uint32_t kept = level.previewCount;
+    const std::vector<Brush> brushes(level.brushes.get(), level.brushes.get() + level.brushCount);
+    DiscardingVertexBufferFactory discarding;
+    level.SetBufferFactory(&discarding);
+    ASSERT_TRUE(level.ConvertToSolids());
+    EXPECT_FALSE(level.previewVertices);
+    EXPECT_EQ(level.previewCount, kept);
+    ASSERT_TRUE(level.previewBuffer);
+    EXPECT_EQ(level.previewBuffer->RecordCount(), kept);
+    ASSERT_EQ(level.brushCount, brushes.size());
+    for (std::uint32_t b = 0; b < level.brushCount; ++b) {
+        ASSERT_EQ(level.brushes[b].faceCount, brushes[b].faceCount);
+    }
+}
+
 TEST_F(Conversion, OnlyWholeTrianglesBecomeBrushes) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {5, 5, 5}, {6, 6, 6}});
     ASSERT_TRUE(level.ConvertToSolids());
