@@ -175,7 +175,12 @@ BOOL DestroyWindow(HWND window) {
         input.capture = nullptr;
         Services().CaptureMouse(false);
     }
-    if (input.focus == window) input.focus = nullptr;
+    if (input.focus == window) {
+        // The application loses the activation with its focus window, so a
+        // later window is activated afresh (WM_ACTIVATEAPP again).
+        input.focus = nullptr;
+        input.applicationActive = false;
+    }
     SendMessageW(window, WM_DESTROY, 0, 0);
     SendMessageW(window, WM_NCDESTROY, 0, 0);
     Services().DestroyNativeWindow(window);

@@ -301,6 +301,16 @@ TEST_F(ScriptedWindow, ActivationSendsActivateAppBothWays) {
     EXPECT_EQ(window.Last(WM_ACTIVATEAPP)->wParam, static_cast<WPARAM>(FALSE));
     EXPECT_EQ(GetForegroundWindow(), nullptr);
     EXPECT_EQ(window.Count(WM_ACTIVATEAPP), 2u);
+
+    // A window made after the active one was destroyed is activated afresh.
+    script->Activate(window.Handle(), true);
+    PumpMessages();
+    DestroyWindow(window.Handle());
+    TestWindow next;
+    ShowWindow(next.Handle(), SW_SHOW);
+    PumpMessages();
+    ASSERT_NE(next.Last(WM_ACTIVATEAPP), nullptr);
+    EXPECT_EQ(next.Last(WM_ACTIVATEAPP)->wParam, static_cast<WPARAM>(TRUE));
 }
 
 TEST_F(ScriptedWindow, DroppedFilePathIsReadableWhileTheMessageIsHandled) {
