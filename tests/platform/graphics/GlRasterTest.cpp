@@ -48,6 +48,35 @@ TEST_F(GlRasterTest, PreTransformedQuadsCoverExactPixelsWithCentresOnIntegers) {
     EXPECT_EQ(count, 100);
 }
 
+TEST_F(GlRasterTest, IndexedUserMemoryDrawsReadTheIndicesGiven) {
+    const ScreenVertex corners[5] = {{0, 0, 0.5f, 1, 0xFFFF0000, 0, 0},  // never indexed
+                                     {9.5f, 9.5f, 0.5f, 1, 0xFF00FFFF, 0, 0},
+                                     {19.5f, 9.5f, 0.5f, 1, 0xFF00FFFF, 0, 0},
+                                     {19.5f, 19.5f, 0.5f, 1, 0xFF00FFFF, 0, 0},
+                                     {9.5f, 19.5f, 0.5f, 1, 0xFF00FFFF, 0, 0}};
+    const WORD indices16[6] = {1, 2, 3, 1, 3, 4};
+    device_->SetFVF(kScreenVertexFvf);
+    ASSERT_EQ(device_->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 1, 4, 2, indices16, D3DFMT_INDEX16, corners,
+                                              sizeof(ScreenVertex)),
+              D3D_OK);
+    EXPECT_EQ(Pixel(10, 10), 0x00FFFFu);
+    EXPECT_EQ(Pixel(19, 19), 0x00FFFFu);
+    EXPECT_EQ(Pixel(20, 19), 0x000000u);
+
+    const DWORD indices32[3] = {1, 3, 4};  // the lower-left half only
+    device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+    ASSERT_EQ(device_->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 1, 4, 1, indices32, D3DFMT_INDEX32, corners,
+                                              sizeof(ScreenVertex)),
+              D3D_OK);
+    EXPECT_EQ(Pixel(10, 18), 0x00FFFFu);
+    EXPECT_EQ(Pixel(18, 10), 0x000000u);
+    const WORD outside[3] = {0, 1, 2};
+    EXPECT_EQ(device_->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 1, 4, 1, outside, D3DFMT_INDEX16, corners,
+                                              sizeof(ScreenVertex)),
+              D3DERR_INVALIDCALL)
+        << "index below the stated range";
+}
+
 // Two triangles in clip space with identity transforms: the left one runs
 // clockwise on screen, the right one counter-clockwise.
 void DrawWindingPair(IDirect3DDevice9* device) {
