@@ -57,9 +57,13 @@ DeviceCore::DeviceCore(SystemCore* system, const DeviceCreation& creation, std::
     ResetToDefaults(state_, parameters_);
 }
 
-DeviceCore::~DeviceCore() {
-    // Bindings go first: the objects they free tell the renderer, which must
-    // still be there.
+DeviceCore::~DeviceCore() = default;
+
+// The last caller let go. Whatever is left is only bound to the device's
+// state; let it go too, while the renderer can still free what it holds for
+// it. Resources keep a binding on the device until they are destroyed, so
+// the object itself outlives this.
+void DeviceCore::OnLastPublicRelease() {
     recording_.reset();
     state_ = DeviceState{};
     backBuffer_.Reset(nullptr);
@@ -68,7 +72,6 @@ DeviceCore::~DeviceCore() {
     system_->Release();
 }
 
-void DeviceCore::OnLastPublicRelease() {}
 void DeviceCore::OnRevived() {}
 
 HRESULT DeviceCore::Observe(std::string_view call, const std::string& arguments) {

@@ -38,10 +38,14 @@ TextureObject* TextureObject::Create(DeviceCore* device, UINT width, UINT height
 TextureObject::TextureObject(DeviceCore* device, DWORD usage, D3DFORMAT format, D3DPOOL pool)
     : ComObject(device->Census(), ObjectKind::Texture), device_(device), usage_(usage), format_(format), pool_(pool) {
     device_->AddRef();
+    device_->Bind();
     device_->ResourceAlive(pool_, +1);
 }
 
-TextureObject::~TextureObject() { device_->ForgetResource(this); }
+TextureObject::~TextureObject() {
+    device_->ForgetResource(this);
+    device_->Unbind();
+}
 
 void TextureObject::OnLastPublicRelease() {
     device_->ResourceAlive(pool_, -1);

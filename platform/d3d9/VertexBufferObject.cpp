@@ -23,10 +23,14 @@ VertexBufferObject* VertexBufferObject::Create(DeviceCore* device, UINT length, 
 VertexBufferObject::VertexBufferObject(DeviceCore* device, const D3DVERTEXBUFFER_DESC& desc)
     : ComObject(device->Census(), ObjectKind::VertexBuffer), device_(device), desc_(desc) {
     device_->AddRef();
+    device_->Bind();
     device_->ResourceAlive(desc_.Pool, +1);
 }
 
-VertexBufferObject::~VertexBufferObject() { device_->ForgetResource(this); }
+VertexBufferObject::~VertexBufferObject() {
+    device_->ForgetResource(this);
+    device_->Unbind();
+}
 
 void VertexBufferObject::OnLastPublicRelease() {
     device_->ResourceAlive(desc_.Pool, -1);
