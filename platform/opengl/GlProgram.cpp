@@ -29,6 +29,7 @@ void GlProgram::Release() {
     if (program_ != 0) glDeleteProgram(program_);
     program_ = 0;
     locations_.clear();
+    elementLocations_.clear();
 }
 
 bool GlProgram::Build(const char* vertexSource, const char* fragmentSource, std::string* log) {
@@ -61,6 +62,20 @@ GLint GlProgram::Location(const char* name) {
     if (found != locations_.end()) return found->second;
     const GLint location = glGetUniformLocation(program_, name);
     locations_.emplace(name, location);
+    return location;
+}
+
+}  // namespace ondrel::graphics
+
+namespace ondrel::graphics {
+
+GLint GlProgram::Location(const char* name, int index) {
+    const auto key = std::make_pair(name, index);
+    auto found = elementLocations_.find(key);
+    if (found != elementLocations_.end()) return found->second;
+    const std::string element = std::string(name) + "[" + std::to_string(index) + "]";
+    const GLint location = glGetUniformLocation(program_, element.c_str());
+    elementLocations_.emplace(key, location);
     return location;
 }
 

@@ -62,10 +62,12 @@ D3DVECTOR TransformPoint(const D3DVECTOR& v, const D3DMATRIX& m) {
     return D3DVECTOR{d.x + m._41, d.y + m._42, d.z + m._43};
 }
 
-std::string Indexed(const char* name, int index) { return std::string(name) + "[" + std::to_string(index) + "]"; }
-
 void SetColour(GlProgram& program, const char* name, const D3DCOLORVALUE& c) {
     program.Set(name, c.r, c.g, c.b, c.a);
+}
+
+void SetColourAt(GlProgram& program, const char* name, int index, const D3DCOLORVALUE& c) {
+    glUniform4f(program.Location(name, index), c.r, c.g, c.b, c.a);
 }
 
 }  // namespace
@@ -372,17 +374,17 @@ void GlRenderer::ApplyTransformsAndLights(const DeviceState& state) {
         const float length = std::sqrt(direction.x * direction.x + direction.y * direction.y + direction.z * direction.z);
         const float scale = length > 0.0f ? -1.0f / length : 0.0f;
         const D3DVECTOR position = TransformPoint(light.Position, view);
-        program_.Set(Indexed("uLightType", count).c_str(), static_cast<int>(light.Type));
-        SetColour(program_, Indexed("uLightDiffuse", count).c_str(), light.Diffuse);
-        SetColour(program_, Indexed("uLightSpecular", count).c_str(), light.Specular);
-        SetColour(program_, Indexed("uLightAmbient", count).c_str(), light.Ambient);
-        program_.Set(Indexed("uLightPosition", count).c_str(), position.x, position.y, position.z);
-        program_.Set(Indexed("uLightDirection", count).c_str(), direction.x * scale, direction.y * scale,
+        program_.SetAt("uLightType", count, static_cast<int>(light.Type));
+        SetColourAt(program_, "uLightDiffuse", count, light.Diffuse);
+        SetColourAt(program_, "uLightSpecular", count, light.Specular);
+        SetColourAt(program_, "uLightAmbient", count, light.Ambient);
+        program_.SetAt("uLightPosition", count, position.x, position.y, position.z);
+        program_.SetAt("uLightDirection", count, direction.x * scale, direction.y * scale,
                      direction.z * scale);
-        program_.Set(Indexed("uLightRange", count).c_str(), light.Range);
-        program_.Set(Indexed("uLightAttenuation", count).c_str(), light.Attenuation0, light.Attenuation1,
+        program_.SetAt("uLightRange", count, light.Range);
+        program_.SetAt("uLightAttenuation", count, light.Attenuation0, light.Attenuation1,
                      light.Attenuation2, light.Falloff);
-        program_.Set(Indexed("uLightCone", count).c_str(), std::cos(light.Theta * 0.5f), std::cos(light.Phi * 0.5f));
+        program_.SetAt("uLightCone", count, std::cos(light.Theta * 0.5f), std::cos(light.Phi * 0.5f));
         ++count;
     }
     program_.Set("uLightCount", count);
@@ -392,18 +394,18 @@ void GlRenderer::ApplyStages(const DeviceState& state) {
     for (int stage = 0; stage < kGlTextureStages; ++stage) {
         const auto s = static_cast<DWORD>(stage);
         const auto tss = [&](D3DTEXTURESTAGESTATETYPE t) { return static_cast<int>(state.StageState(s, t)); };
-        program_.Set(Indexed("uColorOp", stage).c_str(), tss(D3DTSS_COLOROP));
-        program_.Set(Indexed("uColorArg1", stage).c_str(), tss(D3DTSS_COLORARG1));
-        program_.Set(Indexed("uColorArg2", stage).c_str(), tss(D3DTSS_COLORARG2));
-        program_.Set(Indexed("uAlphaOp", stage).c_str(), tss(D3DTSS_ALPHAOP));
-        program_.Set(Indexed("uAlphaArg1", stage).c_str(), tss(D3DTSS_ALPHAARG1));
-        program_.Set(Indexed("uAlphaArg2", stage).c_str(), tss(D3DTSS_ALPHAARG2));
-        program_.Set(Indexed("uTexCoordIndex", stage).c_str(), tss(D3DTSS_TEXCOORDINDEX) & 0xFFFF);
+        program_.SetAt("uColorOp", stage, tss(D3DTSS_COLOROP));
+        program_.SetAt("uColorArg1", stage, tss(D3DTSS_COLORARG1));
+        program_.SetAt("uColorArg2", stage, tss(D3DTSS_COLORARG2));
+        program_.SetAt("uAlphaOp", stage, tss(D3DTSS_ALPHAOP));
+        program_.SetAt("uAlphaArg1", stage, tss(D3DTSS_ALPHAARG1));
+        program_.SetAt("uAlphaArg2", stage, tss(D3DTSS_ALPHAARG2));
+        program_.SetAt("uTexCoordIndex", stage, tss(D3DTSS_TEXCOORDINDEX) & 0xFFFF);
 
         TextureObject* texture = state.textures[s].Get();
-        program_.Set(Indexed("uHasTexture", stage).c_str(), texture != nullptr);
-        const std::string samplerName = "uSampler" + std::to_string(stage);
-        program_.Set(samplerName.c_str(), stage);
+        program_.SetAt("uHasTexture", stage, texture != nullptr);
+        static const char* const kSamplers[kGlTextureStages] = {"uSampler0", "uSampler1", "uSampler2", "uSampler3"};
+        program_.Set(kSamplers[stage], stage);
         glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(stage));
         if (texture == nullptr) {
             glBindTexture(GL_TEXTURE_2D, 0);
