@@ -89,7 +89,7 @@ void PlaceInitialName(GtkFileChooser* chooser, const FileDialogRequest& request)
     if (request.save) {
         if (initial.has_parent_path()) gtk_file_chooser_set_current_folder(chooser, initial.parent_path().c_str());
         gtk_file_chooser_set_current_name(chooser, initial.filename().c_str());
-    } else {
+    } else if (initial.is_absolute()) {
         gtk_file_chooser_set_filename(chooser, initial.c_str());
     }
 }

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include <unistd.h>
 
@@ -26,6 +25,9 @@ class GtkFileDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!HasDisplay()) GTEST_SKIP() << "needs an X server (DISPLAY)";
+        // No desktop session here: settings in memory, no accessibility bus.
+        setenv("GSETTINGS_BACKEND", "memory", 0);
+        setenv("NO_AT_BRIDGE", "1", 0);
         ondrel::platform::ResetPlatformServices();
         folder = std::filesystem::temp_directory_path() / ("ondrel-dialog-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
@@ -33,21 +35,6 @@ protected:
     void TearDown() override {
         ondrel::platform::ResetPlatformServices();
         std::filesystem::remove_all(folder);
-    }
-
-    // Answers the dialog titled title from another thread, as a person
-    // would; a dialog still open afterwards is dismissed so the test ends.
-    std::thread Answer(const std::string& title, const std::string& keys) {
-        return std::thread([title, keys] {
-            std::string dialog = WaitForVisibleWindow(title);
-            if (dialog.empty()) return;
-            Xdotool("windowfocus --sync " + dialog + " " + keys);
-            for (int attempt = 0; attempt < 80; ++attempt) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(250));
-                if (FindVisibleWindow(title).empty()) return;
-                if (attempt % 20 == 19) Xdotool("windowfocus --sync " + dialog + " key Escape");
-            }
-        });
     }
 
     OPENFILENAMEW Record(LPCWSTR title, WCHAR* buffer) {
@@ -76,9 +63,8 @@ TEST_F(GtkFileDialog, OpenReturnsTheChosenPathAndKeepsTheLocale) {
     std::copy(initial.begin(), initial.end(), file);
     OPENFILENAMEW record = Record(u"Ondrel open test", file);
     record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    std::thread person = Answer("Ondrel open test", "sleep 1.5 key Return");
+    ASSERT_TRUE(AnswerWindowLater("Ondrel open test", "sleep 1 key Return"));
     BOOL chosen = GetOpenFileNameW(&record);
-    person.join();
     ASSERT_TRUE(chosen) << "error " << CommDlgExtendedError();
     EXPECT_EQ(std::u16string(file), ondrel::platform::FromNativePath(level));
     EXPECT_EQ(record.nFilterIndex, 1u);
@@ -88,9 +74,8 @@ TEST_F(GtkFileDialog, OpenReturnsTheChosenPathAndKeepsTheLocale) {
 TEST_F(GtkFileDialog, EscapeCancelsWithZero) {
     WCHAR file[MAX_PATH] = {};
     OPENFILENAMEW record = Record(u"Ondrel cancel test", file);
-    std::thread person = Answer("Ondrel cancel test", "key Escape");
+    ASSERT_TRUE(AnswerWindowLater("Ondrel cancel test", "key Escape"));
     BOOL chosen = GetSaveFileNameW(&record);
-    person.join();
     EXPECT_FALSE(chosen);
     EXPECT_EQ(CommDlgExtendedError(), 0u);
     EXPECT_EQ(file[0], u'\0');

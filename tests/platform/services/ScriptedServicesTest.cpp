@@ -73,7 +73,9 @@ TEST_F(ScriptedServices, ClipboardCallsNeedAnOpenClipboardHeldByOne) {
     EXPECT_FALSE(EmptyClipboard());
     ASSERT_TRUE(OpenClipboard(nullptr));
     EXPECT_FALSE(OpenClipboard(nullptr)) << "already open";
-    EXPECT_EQ(SetClipboardData(CF_TEXT, GlobalAlloc(GHND, 4)), nullptr) << "only UTF-16 text";
+    HGLOBAL narrow = GlobalAlloc(GHND, 4);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, narrow), nullptr) << "only UTF-16 text";
+    GlobalFree(narrow);  // refused blocks stay the caller's
     CloseClipboard();
     EXPECT_FALSE(CloseClipboard());
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 #include "X11Session.h"
 #include "platform/win32/PlatformServices.h"
@@ -23,13 +22,8 @@ protected:
 
     // Presses key in the box captioned caption once it is on screen.
     static int AnswerWith(LPCWSTR caption, const std::string& captionText, UINT type, const std::string& key) {
-        std::thread person([&] {
-            std::string box = WaitForVisibleWindow(captionText);
-            if (!box.empty()) Xdotool("windowfocus --sync " + box + " sleep 0.3 key " + key);
-        });
-        int answer = MessageBoxW(nullptr, u"Unable to convert to solids.", caption, type);
-        person.join();
-        return answer;
+        if (!AnswerWindowLater(captionText, "key " + key)) return -1;
+        return MessageBoxW(nullptr, u"Unable to convert to solids.", caption, type);
     }
 };
 

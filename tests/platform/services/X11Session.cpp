@@ -52,6 +52,12 @@ std::string WaitForVisibleWindow(const std::string& title, int timeoutMs) {
     return id;
 }
 
+bool AnswerWindowLater(const std::string& title, const std::string& keys, int timeoutSeconds) {
+    std::string command = std::string("sh '") + ONDREL_ANSWER_WINDOW_SCRIPT + "' '" + title + "' '" + keys + "' " +
+                          std::to_string(timeoutSeconds) + " >/dev/null 2>&1 &";
+    return std::system(command.c_str()) == 0;
+}
+
 std::string XWindowId(HWND window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);

@@ -17,6 +17,10 @@ bool Xdotool(const std::string& arguments);
 std::string FindVisibleWindow(const std::string& title);
 // Waits until FindVisibleWindow finds the title; its id, or empty on timeout.
 std::string WaitForVisibleWindow(const std::string& title, int timeoutMs = 10000);
+// Starts a separate process that answers the window titled title with the
+// xdotool commands keys once it shows (see answer-window.sh) and returns at
+// once, so a modal call can follow.
+bool AnswerWindowLater(const std::string& title, const std::string& keys, int timeoutSeconds = 30);
 // The X window id behind a window handle, as xdotool wants it.
 std::string XWindowId(HWND window);
 // Pumps (translate and dispatch) until done() holds; false on timeout.
