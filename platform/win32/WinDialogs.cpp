@@ -9,6 +9,21 @@ using ondrel::platform::Session;
 
 namespace {
 
+// A modal box takes the keyboard away; like a Win32 owner window, the window
+// that had the focus gets it back when the box closes.
+class FocusReturn {
+public:
+    FocusReturn() : window_(Session().Input().focus) {}
+    ~FocusReturn() {
+        if (ondrel::platform::LiveWindow(window_)) Services().FocusNativeWindow(window_);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    HWND window_;
+};
+
 BOOL RunFileDialog(OPENFILENAMEW* record, bool save) {
     DWORD& error = Session().DialogError();
     error = 0;
@@ -17,6 +32,7 @@ BOOL RunFileDialog(OPENFILENAMEW* record, bool save) {
         return FALSE;
     }
     bool failed = false;
+    FocusReturn focusReturn;
     auto answer = Services().ShowFileDialog(ondrel::platform::RequestFromRecord(*record, save), failed);
     if (failed) error = CDERR_INITIALIZATION;
     if (!answer) return FALSE;
@@ -32,6 +48,7 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     request.text = ondrel::platform::FromWide(text);
     request.caption = caption ? std::u16string(caption) : std::u16string(u"Error");
     request.type = type;
+    FocusReturn focusReturn;
     return Services().ShowMessageBox(request);
 }
 
