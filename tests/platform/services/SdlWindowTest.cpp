@@ -206,6 +206,30 @@ TEST_F(SdlWindow, FullScreenChangesBySdlAreNoDrags) {
     EXPECT_EQ(window->Count(WM_ENTERSIZEMOVE), 0u);
 }
 
+TEST_F(SdlWindow, DropsAndCloseRequestsFromTheWindowSystemBecomeMessages) {
+    ShowAndFocus();
+    Uint32 id = SDL_GetWindowID(SdlWindowOf(window->Handle()));
+    SDL_Event drop{};
+    drop.type = SDL_DROPFILE;
+    drop.drop.windowID = id;
+    drop.drop.file = SDL_strdup("/tmp/Facility \xC3\xA9.bin");
+    ASSERT_EQ(SDL_PushEvent(&drop), 1);
+    ASSERT_TRUE(Saw(WM_ONDREL_DROPFILE));
+    EXPECT_EQ(window->DroppedPath(), u"/tmp/Facility \u00e9.bin");
+
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    close.window.windowID = id;
+    ASSERT_EQ(SDL_PushEvent(&close), 1);
+    HWND handle = window->Handle();
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(handle); }));
+    EXPECT_EQ(window->CodesAmong({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
+              (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(SdlWindow, ClipboardTextRoundTrips) {
     std::u16string text = u"Extrude 5.0 \u00e9\U0001F600";
     ASSERT_TRUE(OpenClipboard(window->Handle()));

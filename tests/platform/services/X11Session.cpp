@@ -70,7 +70,11 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     while (true) {
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) break;
+            if (message.message == WM_QUIT) {
+                // Left for the test to see.
+                PostQuitMessage(static_cast<int>(message.wParam));
+                break;
+            }
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
