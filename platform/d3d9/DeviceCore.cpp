@@ -1,5 +1,7 @@
 #include "platform/d3d9/DeviceCore.h"
 
+#include "platform/d3d9/MatrixProduct.h"
+
 #include <new>
 
 #include "platform/d3d9/PixelFormats.h"
@@ -19,18 +21,6 @@ UINT VerticesOf(D3DPRIMITIVETYPE type, UINT primitives) {
         case D3DPT_TRIANGLEFAN: return primitives + 2;
         default: return 0;
     }
-}
-
-D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b) {
-    D3DMATRIX r{};
-    for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 4; ++j) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k) sum += a.m[i][k] * b.m[k][j];
-            r.m[i][j] = sum;
-        }
-    }
-    return r;
 }
 
 }  // namespace
@@ -419,7 +409,7 @@ HRESULT DeviceCore::MultiplyTransform(D3DTRANSFORMSTATETYPE state, const D3DMATR
     const int slot = TransformSlot(state);
     if (slot < 0) return D3D_OK;
     D3DMATRIX& target = WriteTarget().transforms[static_cast<std::size_t>(slot)];
-    target = Multiply(*matrix, state_.transforms[static_cast<std::size_t>(slot)]);
+    target = MatrixProduct(*matrix, state_.transforms[static_cast<std::size_t>(slot)]);
     if (StateMask* mask = RecordMask()) mask->transforms.set(static_cast<std::size_t>(slot));
     return D3D_OK;
 }

@@ -1,5 +1,7 @@
 #include "platform/opengl/GlRenderer.h"
 
+#include "platform/d3d9/MatrixProduct.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -21,18 +23,6 @@ struct Rgba {
 Rgba ColourOf(D3DCOLOR c) {
     return Rgba{static_cast<float>((c >> 16) & 0xFFu) / 255.0f, static_cast<float>((c >> 8) & 0xFFu) / 255.0f,
                 static_cast<float>(c & 0xFFu) / 255.0f, static_cast<float>(c >> 24) / 255.0f};
-}
-
-D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b) {
-    D3DMATRIX r{};
-    for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 4; ++j) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k) sum += a.m[i][k] * b.m[k][j];
-            r.m[i][j] = sum;
-        }
-    }
-    return r;
 }
 
 // Normals go through the inverse transpose of the upper 3 x 3 of world x view.
@@ -342,7 +332,7 @@ void GlRenderer::ApplyOutputState(const DeviceState& state, bool pretransformed)
 void GlRenderer::ApplyTransformsAndLights(const DeviceState& state) {
     const auto rs = [&](D3DRENDERSTATETYPE s) { return state.RenderState(s); };
     const D3DMATRIX& view = state.Transform(D3DTS_VIEW);
-    const D3DMATRIX worldView = Multiply(state.Transform(D3DTS_WORLD), view);
+    const D3DMATRIX worldView = MatrixProduct(state.Transform(D3DTS_WORLD), view);
     glUniformMatrix4fv(program_.Location("uWorldView"), 1, GL_FALSE, &worldView.m[0][0]);
     glUniformMatrix4fv(program_.Location("uProjection"), 1, GL_FALSE, &state.Transform(D3DTS_PROJECTION).m[0][0]);
     const std::array<float, 9> normal = NormalMatrix(worldView);
