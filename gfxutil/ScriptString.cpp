@@ -25,7 +25,7 @@ SCRIPT_LOGATTR ToLogAttr(const CharacterAttributes& a) {
 }
 
 HRESULT MissingApply(const SCRIPT_DIGITSUBSTITUTE*, SCRIPT_CONTROL*, SCRIPT_STATE*) { return E_NOTIMPL; }
-HRESULT MissingAnalyse(ID3DXFont*, const void*, int, int, int, DWORD, int, SCRIPT_CONTROL*, SCRIPT_STATE*,
+HRESULT MissingAnalyse(IGfxFont*, const void*, int, int, int, DWORD, int, SCRIPT_CONTROL*, SCRIPT_STATE*,
                        const int*, SCRIPT_TABDEF*, const BYTE*, SCRIPT_STRING_ANALYSIS*) {
     return E_NOTIMPL;
 }
@@ -68,7 +68,7 @@ HRESULT ScriptApplyDigitSubstitution(const SCRIPT_DIGITSUBSTITUTE* digitSubstitu
     return S_OK;
 }
 
-HRESULT ScriptStringAnalyse(ID3DXFont* font, const void* text, int length, int, int, DWORD, int, SCRIPT_CONTROL*,
+HRESULT ScriptStringAnalyse(IGfxFont* font, const void* text, int length, int, int, DWORD, int, SCRIPT_CONTROL*,
                             SCRIPT_STATE*, const int*, SCRIPT_TABDEF*, const BYTE*, SCRIPT_STRING_ANALYSIS* analysis) {
     if (analysis == nullptr) {
         return E_INVALIDARG;

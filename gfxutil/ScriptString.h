@@ -1,9 +1,9 @@
 #pragma once
 // The complex-script string service the edit box measures with, in the
-// shape of the Win32 one. The font comes from an ID3DXFont where the Win32
+// shape of the Win32 one. The font comes from an IGfxFont where the Win32
 // service takes a device context; every other argument keeps its meaning.
 
-#include "gfxutil/D3DXFont.h"
+#include "gfxutil/GfxFont.h"
 #include "platform/win32/WinTypes.h"
 
 using SCRIPT_STRING_ANALYSIS = void*;
@@ -90,7 +90,7 @@ HRESULT ScriptApplyDigitSubstitution(const SCRIPT_DIGITSUBSTITUTE* digitSubstitu
 // Analyses `length` UTF-16 units (at least one) of `text` measured in `font`.
 // The glyph count, character set, flags, width, control, state, widths, tab
 // stops and classes are accepted for their shape; text runs left to right.
-HRESULT ScriptStringAnalyse(ID3DXFont* font, const void* text, int length, int glyphs, int charset, DWORD flags,
+HRESULT ScriptStringAnalyse(IGfxFont* font, const void* text, int length, int glyphs, int charset, DWORD flags,
                             int requiredWidth, SCRIPT_CONTROL* control, SCRIPT_STATE* state, const int* dx,
                             SCRIPT_TABDEF* tabdef, const BYTE* inClass, SCRIPT_STRING_ANALYSIS* analysis);
 HRESULT ScriptStringFree(SCRIPT_STRING_ANALYSIS* analysis);
@@ -109,7 +109,7 @@ const int* ScriptString_pcOutChars(SCRIPT_STRING_ANALYSIS analysis);
 // placeholder that fails with E_NOTIMPL (the accessors answer null).
 struct ScriptStringService {
     HRESULT (*applyDigitSubstitution)(const SCRIPT_DIGITSUBSTITUTE*, SCRIPT_CONTROL*, SCRIPT_STATE*);
-    HRESULT (*analyse)(ID3DXFont*, const void*, int, int, int, DWORD, int, SCRIPT_CONTROL*, SCRIPT_STATE*,
+    HRESULT (*analyse)(IGfxFont*, const void*, int, int, int, DWORD, int, SCRIPT_CONTROL*, SCRIPT_STATE*,
                        const int*, SCRIPT_TABDEF*, const BYTE*, SCRIPT_STRING_ANALYSIS*);
     HRESULT (*cpToX)(SCRIPT_STRING_ANALYSIS, int, BOOL, int*);
     HRESULT (*xToCp)(SCRIPT_STRING_ANALYSIS, int, int*, int*);

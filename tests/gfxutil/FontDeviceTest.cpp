@@ -2,7 +2,7 @@
 // only when the atlas changed, measuring without device work, failures.
 
 #include "RecordingDevice.h"
-#include "gfxutil/D3DXFont.h"
+#include "gfxutil/GfxFont.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ class FontDeviceTest : public gfxtest::RecordingDeviceTest {
 protected:
     void SetUp() override {
         RecordingDeviceTest::SetUp();
-        ASSERT_EQ(D3DXCreateFontW(device_, 15, 0, FW_BOLD, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        ASSERT_EQ(GfxCreateFontW(device_, 15, 0, FW_BOLD, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, u"Arial", &font_),
                   D3D_OK);
         World().ClearCalls();
@@ -21,15 +21,15 @@ protected:
         }
         RecordingDeviceTest::TearDown();
     }
-    INT Draw(const char16_t* text, DWORD format, ID3DXSprite* sprite = nullptr) {
+    INT Draw(const char16_t* text, DWORD format, IGfxSprite* sprite = nullptr) {
         RECT box{2, 0, 0, 0};
         return font_->DrawTextW(sprite, text, -1, &box, format, 0xFFFFFF00);
     }
-    ID3DXFont* font_ = nullptr;
+    IGfxFont* font_ = nullptr;
 };
 
 TEST_F(FontDeviceTest, DescribesItselfAsCreated) {
-    D3DXFONT_DESCW desc{};
+    GFXFONT_DESCW desc{};
     ASSERT_EQ(font_->GetDescW(&desc), D3D_OK);
     EXPECT_EQ(desc.Height, 15);
     EXPECT_EQ(desc.Weight, 700u);
@@ -68,9 +68,9 @@ TEST_F(FontDeviceTest, MeasuringTouchesNoDevice) {
 }
 
 TEST_F(FontDeviceTest, TextThroughACallersSpriteWaitsForItsFlush) {
-    ID3DXSprite* sprite = nullptr;
-    ASSERT_EQ(D3DXCreateSprite(device_, &sprite), D3D_OK);
-    ASSERT_EQ(sprite->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_SORT_TEXTURE), D3D_OK);
+    IGfxSprite* sprite = nullptr;
+    ASSERT_EQ(GfxCreateSprite(device_, &sprite), D3D_OK);
+    ASSERT_EQ(sprite->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_SORT_TEXTURE), D3D_OK);
     EXPECT_EQ(Draw(u"line one", DT_NOCLIP, sprite), 15);
     EXPECT_EQ(Draw(u"line two", DT_NOCLIP, sprite), 15);
     EXPECT_EQ(Calls("IDirect3DDevice9::DrawPrimitiveUP"), 0u);
@@ -99,8 +99,8 @@ TEST_F(FontDeviceTest, SurvivesALostAndResetDevice) {
 }
 
 TEST(FontCreationTest, RefusesMissingArguments) {
-    ID3DXFont* font = reinterpret_cast<ID3DXFont*>(1);
-    EXPECT_EQ(D3DXCreateFontW(nullptr, 14, 0, 400, 1, FALSE, 1, 0, 0, 0, u"Arial", &font), D3DERR_INVALIDCALL);
+    IGfxFont* font = reinterpret_cast<IGfxFont*>(1);
+    EXPECT_EQ(GfxCreateFontW(nullptr, 14, 0, 400, 1, FALSE, 1, 0, 0, 0, u"Arial", &font), D3DERR_INVALIDCALL);
 }
 
 }  // namespace

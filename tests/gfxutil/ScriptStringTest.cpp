@@ -12,7 +12,7 @@ class ScriptStringTest : public gfxtest::RecordingDeviceTest {
 protected:
     void SetUp() override {
         RecordingDeviceTest::SetUp();
-        ASSERT_EQ(D3DXCreateFontW(device_, 14, 0, FW_NORMAL, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        ASSERT_EQ(GfxCreateFontW(device_, 14, 0, FW_NORMAL, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH, u"Arial", &font_),
                   D3D_OK);
     }
@@ -34,7 +34,7 @@ protected:
                   S_OK);
         return analysis;
     }
-    ID3DXFont* font_ = nullptr;
+    IGfxFont* font_ = nullptr;
 };
 
 TEST_F(ScriptStringTest, CaretsAgreeWithTheDrawnWidthAndHitTestsInvertThem) {

@@ -4,9 +4,9 @@
 
 #include "GlDevice.h"
 #include "SkinLayout.h"
-#include "gfxutil/D3DXFont.h"
-#include "gfxutil/D3DXSprite.h"
-#include "gfxutil/D3DXTexture.h"
+#include "gfxutil/GfxFont.h"
+#include "gfxutil/GfxSprite.h"
+#include "gfxutil/GfxTexture.h"
 
 namespace {
 
@@ -20,15 +20,15 @@ struct Placed {
 
 TEST_F(SkinPixelTest, EveryElementDrawsFromTheLoadedSkin) {
     IDirect3DTexture9* skin = nullptr;
-    D3DXIMAGE_INFO info{};
-    ASSERT_EQ(D3DXCreateTextureFromFileExW(device_, u"" ONDREL_SOURCE_DIR "/media/UI\\Controls.dds", D3DX_DEFAULT,
-                                           D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN, D3DPOOL_MANAGED,
-                                           D3DX_DEFAULT, D3DX_DEFAULT, 0, &info, nullptr, &skin),
+    GFXIMAGE_INFO info{};
+    ASSERT_EQ(GfxCreateTextureFromFileExW(device_, u"" ONDREL_SOURCE_DIR "/media/UI\\Controls.dds", GFX_DEFAULT,
+                                           GFX_DEFAULT, GFX_DEFAULT, 0, D3DFMT_UNKNOWN, D3DPOOL_MANAGED,
+                                           GFX_DEFAULT, GFX_DEFAULT, 0, &info, nullptr, &skin),
               D3D_OK);
-    ID3DXSprite* sprite = nullptr;
-    ID3DXFont* font = nullptr;
-    ASSERT_EQ(D3DXCreateSprite(device_, &sprite), D3D_OK);
-    ASSERT_EQ(D3DXCreateFontW(device_, 14, 0, FW_NORMAL, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    IGfxSprite* sprite = nullptr;
+    IGfxFont* font = nullptr;
+    ASSERT_EQ(GfxCreateSprite(device_, &sprite), D3D_OK);
+    ASSERT_EQ(GfxCreateFontW(device_, 14, 0, FW_NORMAL, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH, u"Arial", &font),
               D3D_OK);
 
@@ -62,7 +62,7 @@ TEST_F(SkinPixelTest, EveryElementDrawsFromTheLoadedSkin) {
         {"edit box bottom right", {180, 220, 185, 225}, 0xFFFFFFFF},
     };
     BeginFrame(0xFF204050);
-    ASSERT_EQ(sprite->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_DONOTSAVESTATE), D3D_OK);
+    ASSERT_EQ(sprite->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_DONOTSAVESTATE), D3D_OK);
     for (const Placed& p : placed) {
         const auto* element = std::find_if(skingen::kSkinElements.begin(), skingen::kSkinElements.end(),
                                            [&](const auto& e) { return e.name == p.element; });
@@ -70,14 +70,14 @@ TEST_F(SkinPixelTest, EveryElementDrawsFromTheLoadedSkin) {
         const RECT& source = element->rect;
         const float sx = static_cast<float>(p.screen.right - p.screen.left) / static_cast<float>(source.right - source.left);
         const float sy = static_cast<float>(p.screen.bottom - p.screen.top) / static_cast<float>(source.bottom - source.top);
-        D3DXMATRIX scale;
-        D3DXMatrixScaling(&scale, sx, sy, 1);
+        GFXMATRIX scale;
+        GfxMatrixScaling(&scale, sx, sy, 1);
         sprite->SetTransform(&scale);
-        const D3DXVECTOR3 position{static_cast<float>(p.screen.left) / sx, static_cast<float>(p.screen.top) / sy, 0};
+        const GFXVECTOR3 position{static_cast<float>(p.screen.left) / sx, static_cast<float>(p.screen.top) / sy, 0};
         ASSERT_EQ(sprite->Draw(skin, &source, nullptr, &position, p.tint), D3D_OK);
     }
-    D3DXMATRIX identity;
-    sprite->SetTransform(D3DXMatrixIdentity(&identity));
+    GFXMATRIX identity;
+    sprite->SetTransform(GfxMatrixIdentity(&identity));
     RECT text{15, 10, 230, 28};
     font->DrawTextW(sprite, u"Ondrel", -1, &text, DT_LEFT | DT_VCENTER, 0xFFFFFFFF);
     text = RECT{10, 40, 135, 62};

@@ -2,7 +2,7 @@
 // part of the texture drawn, and colour modulation, on the OpenGL device.
 
 #include "GlDevice.h"
-#include "gfxutil/D3DXSprite.h"
+#include "gfxutil/GfxSprite.h"
 #include "gfxutil/DeviceTexture.h"
 
 namespace {
@@ -16,7 +16,7 @@ protected:
         if (IsSkipped() || HasFatalFailure()) {
             return;
         }
-        ASSERT_EQ(D3DXCreateSprite(device_, &sprite_), D3D_OK);
+        ASSERT_EQ(GfxCreateSprite(device_, &sprite_), D3D_OK);
     }
     void TearDown() override {
         if (sprite_ != nullptr) {
@@ -30,7 +30,7 @@ protected:
         EXPECT_EQ(gfxutil::UploadImage(texture, image), D3D_OK);
         return texture;
     }
-    ID3DXSprite* sprite_ = nullptr;
+    IGfxSprite* sprite_ = nullptr;
 };
 
 std::uint32_t Rgb(const gfxutil::Image& image, int x, int y) { return image.At(x, y) & 0xFFFFFFu; }
@@ -47,11 +47,11 @@ TEST_F(SpritePixelTest, ScaledSpriteFillsExactlyItsScreenRectangle) {
     redBlue.pixels = {0xFFFF0000u, 0xFF0000FFu};
     IDirect3DTexture9* texture = Texture(redBlue);
     BeginFrame(0xFF000000);
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
-    D3DXMATRIX scale;
-    D3DXMatrixScaling(&scale, 10, 20, 1);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), D3D_OK);
+    GFXMATRIX scale;
+    GfxMatrixScaling(&scale, 10, 20, 1);
     sprite_->SetTransform(&scale);
-    const D3DXVECTOR3 position{3, 2, 0};  // before scaling: lands at (30, 40)
+    const GFXVECTOR3 position{3, 2, 0};  // before scaling: lands at (30, 40)
     ASSERT_EQ(sprite_->Draw(texture, nullptr, nullptr, &position, 0xFFFFFFFF), D3D_OK);
     ASSERT_EQ(sprite_->End(), D3D_OK);
     const auto image = EndFrame();
@@ -75,14 +75,14 @@ TEST_F(SpritePixelTest, SourceRectangleAndColourModulation) {
     }
     IDirect3DTexture9* texture = Texture(quadrants);
     BeginFrame(0xFF000000);
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), D3D_OK);
     const RECT topRight{2, 0, 4, 2};
-    const D3DXVECTOR3 at{100, 100, 0};
+    const GFXVECTOR3 at{100, 100, 0};
     sprite_->Draw(texture, &topRight, nullptr, &at, 0xFFFFFFFF);
     const RECT bottomRight{2, 2, 4, 4};
-    const D3DXVECTOR3 tinted{200, 100, 0};
+    const GFXVECTOR3 tinted{200, 100, 0};
     sprite_->Draw(texture, &bottomRight, nullptr, &tinted, 0xFF808000);
-    const D3DXVECTOR3 faint{200, 150, 0};
+    const GFXVECTOR3 faint{200, 150, 0};
     sprite_->Draw(texture, &bottomRight, nullptr, &faint, 0x80FFFFFF);
     ASSERT_EQ(sprite_->End(), D3D_OK);
     const auto image = EndFrame();

@@ -2,7 +2,7 @@
 // a batch leaves the device's state as it found it unless told otherwise.
 
 #include "RecordingDevice.h"
-#include "gfxutil/D3DXSprite.h"
+#include "gfxutil/GfxSprite.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ class SpriteTest : public gfxtest::RecordingDeviceTest {
 protected:
     void SetUp() override {
         RecordingDeviceTest::SetUp();
-        ASSERT_EQ(D3DXCreateSprite(device_, &sprite_), D3D_OK);
+        ASSERT_EQ(GfxCreateSprite(device_, &sprite_), D3D_OK);
         ASSERT_EQ(device_->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &a_, nullptr), D3D_OK);
         ASSERT_EQ(device_->CreateTexture(8, 8, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &b_, nullptr), D3D_OK);
         World().ClearCalls();
@@ -34,20 +34,20 @@ protected:
         return value;
     }
 
-    ID3DXSprite* sprite_ = nullptr;
+    IGfxSprite* sprite_ = nullptr;
     IDirect3DTexture9* a_ = nullptr;
     IDirect3DTexture9* b_ = nullptr;
 };
 
 TEST_F(SpriteTest, OneDrawPerRunOfEqualTexturesSortedWhenAsked) {
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), D3D_OK);
     DrawAlternating();
     EXPECT_EQ(Calls("IDirect3DDevice9::DrawPrimitiveUP"), 0u);  // nothing before a flush
     ASSERT_EQ(sprite_->End(), D3D_OK);
     EXPECT_EQ(Calls("IDirect3DDevice9::DrawPrimitiveUP"), 4u);
 
     World().ClearCalls();
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_SORT_TEXTURE), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_SORT_TEXTURE), D3D_OK);
     DrawAlternating();
     ASSERT_EQ(sprite_->Flush(), D3D_OK);
     EXPECT_EQ(Calls("IDirect3DDevice9::DrawPrimitiveUP"), 2u);
@@ -63,7 +63,7 @@ TEST_F(SpriteTest, BatchRestoresTheDeviceStateUnlessToldNotToSaveIt) {
     device_->SetFVF(0x52);
     device_->SetTexture(0, nullptr);
 
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), D3D_OK);
     EXPECT_EQ(RenderState(D3DRS_ALPHABLENDENABLE), static_cast<DWORD>(TRUE));
     DrawAlternating();
     ASSERT_EQ(sprite_->End(), D3D_OK);
@@ -81,7 +81,7 @@ TEST_F(SpriteTest, BatchRestoresTheDeviceStateUnlessToldNotToSaveIt) {
         bound->Release();
     }
 
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_DONOTSAVESTATE), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_DONOTSAVESTATE), D3D_OK);
     DrawAlternating();
     ASSERT_EQ(sprite_->End(), D3D_OK);
     EXPECT_EQ(RenderState(D3DRS_ALPHABLENDENABLE), static_cast<DWORD>(TRUE));
@@ -102,15 +102,15 @@ TEST_F(SpriteTest, CallsOutOfOrderAreRefusedAndLostDevicesDropTheBatch) {
     ASSERT_EQ(sprite_->End(), D3D_OK);
     EXPECT_EQ(Calls("IDirect3DDevice9::DrawPrimitiveUP"), 0u);
     ASSERT_EQ(sprite_->OnResetDevice(), D3D_OK);
-    ASSERT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), D3D_OK);
     ASSERT_EQ(sprite_->End(), D3D_OK);
 }
 
 TEST_F(SpriteTest, AFailedStateBlockFailsBegin) {
     World().FailCall("IDirect3DDevice9::CreateStateBlock", E_OUTOFMEMORY);
-    EXPECT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND), E_OUTOFMEMORY);
+    EXPECT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND), E_OUTOFMEMORY);
     // Without saving there is nothing to create.
-    EXPECT_EQ(sprite_->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_DONOTSAVESTATE), D3D_OK);
+    EXPECT_EQ(sprite_->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_DONOTSAVESTATE), D3D_OK);
     EXPECT_EQ(sprite_->End(), D3D_OK);
 }
 

@@ -1,7 +1,7 @@
 // Text as a person sees it: drawn by the OpenGL device and read back.
 
 #include "GlDevice.h"
-#include "gfxutil/D3DXFont.h"
+#include "gfxutil/GfxFont.h"
 
 #include <algorithm>
 
@@ -29,9 +29,9 @@ protected:
         }
         GlDeviceTest::TearDown();
     }
-    ID3DXFont* Create(int height, UINT weight) {
-        ID3DXFont* font = nullptr;
-        D3DXCreateFontW(device_, height, 0, weight, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    IGfxFont* Create(int height, UINT weight) {
+        IGfxFont* font = nullptr;
+        GfxCreateFontW(device_, height, 0, weight, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH, u"Arial", &font);
         return font;
     }
@@ -40,7 +40,7 @@ protected:
         font_->DrawTextW(nullptr, text, -1, &box, format, colour);
         return EndFrame();
     }
-    ID3DXFont* font_ = nullptr;
+    IGfxFont* font_ = nullptr;
 };
 
 TEST_F(TextPixelTest, EachAlignmentPutsTheTextWhereTheFlagsSay) {
@@ -121,8 +121,8 @@ TEST_F(TextPixelTest, TextIsClippedToItsRectangleUnlessNoClip) {
 }
 
 TEST_F(TextPixelTest, ArialAt14And28PixelsForTheEye) {
-    ID3DXFont* small = Create(14, FW_NORMAL);
-    ID3DXFont* bold = Create(15, FW_BOLD);
+    IGfxFont* small = Create(14, FW_NORMAL);
+    IGfxFont* bold = Create(15, FW_BOLD);
     ASSERT_NE(small, nullptr);
     ASSERT_NE(bold, nullptr);
     BeginFrame(0xFF004040);

@@ -1,8 +1,8 @@
 // Loading DDS files into managed textures, and refusing damaged ones.
 
 #include "RecordingDevice.h"
-#include "gfxutil/D3DXErrors.h"
-#include "gfxutil/D3DXTexture.h"
+#include "gfxutil/GfxErrors.h"
+#include "gfxutil/GfxTexture.h"
 #include "gfxutil/DdsCodec.h"
 
 #include <filesystem>
@@ -32,9 +32,9 @@ protected:
         const std::string narrow = path.string();
         return std::u16string(narrow.begin(), narrow.end());
     }
-    HRESULT Load(const std::u16string& path, D3DXIMAGE_INFO* info, IDirect3DTexture9** texture) {
-        return D3DXCreateTextureFromFileExW(device_, path.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0,
-                                            D3DFMT_UNKNOWN, D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0, info,
+    HRESULT Load(const std::u16string& path, GFXIMAGE_INFO* info, IDirect3DTexture9** texture) {
+        return GfxCreateTextureFromFileExW(device_, path.c_str(), GFX_DEFAULT, GFX_DEFAULT, GFX_DEFAULT, 0,
+                                            D3DFMT_UNKNOWN, D3DPOOL_MANAGED, GFX_DEFAULT, GFX_DEFAULT, 0, info,
                                             nullptr, texture);
     }
     std::filesystem::path folder_;
@@ -43,13 +43,13 @@ protected:
 TEST_F(TextureLoadTest, TheSkinLoadsIntoTheManagedPoolWithItsSize) {
     // Windows-style separators, as the media search hands paths out.
     const std::u16string path = u"" ONDREL_SOURCE_DIR "/media/UI\\Controls.dds";
-    D3DXIMAGE_INFO info{};
+    GFXIMAGE_INFO info{};
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(Load(path, &info, &texture), D3D_OK);
     EXPECT_EQ(info.Width, 512u);
     EXPECT_EQ(info.Height, 512u);
     EXPECT_EQ(info.Format, D3DFMT_A8R8G8B8);
-    EXPECT_EQ(info.ImageFileFormat, D3DXIFF_DDS);
+    EXPECT_EQ(info.ImageFileFormat, GFXIFF_DDS);
     D3DSURFACE_DESC desc{};
     ASSERT_EQ(texture->GetLevelDesc(0, &desc), D3D_OK);
     EXPECT_EQ(desc.Pool, D3DPOOL_MANAGED);
@@ -62,8 +62,8 @@ TEST_F(TextureLoadTest, PixelsArriveAsStoredAndAColourKeyClearsThem) {
     image.pixels = {0xFF00FF00u, 0x80123456u};
     const auto path = Write("two.dds", gfxutil::EncodeDds(image));
     IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(D3DXCreateTextureFromFileExW(device_, path.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0,
-                                           D3DFMT_UNKNOWN, D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0xFF00FF00u,
+    ASSERT_EQ(GfxCreateTextureFromFileExW(device_, path.c_str(), GFX_DEFAULT, GFX_DEFAULT, GFX_DEFAULT, 0,
+                                           D3DFMT_UNKNOWN, D3DPOOL_MANAGED, GFX_DEFAULT, GFX_DEFAULT, 0xFF00FF00u,
                                            nullptr, nullptr, &texture),
               D3D_OK);
     D3DLOCKED_RECT locked{};
@@ -77,14 +77,14 @@ TEST_F(TextureLoadTest, PixelsArriveAsStoredAndAColourKeyClearsThem) {
 
 TEST_F(TextureLoadTest, MissingDamagedAndRefusedLoadsFailCleanly) {
     IDirect3DTexture9* texture = reinterpret_cast<IDirect3DTexture9*>(1);
-    D3DXIMAGE_INFO info{};
-    EXPECT_EQ(Load(u"/no/such/file.dds", &info, &texture), D3DXERR_FILENOTFOUND);
+    GFXIMAGE_INFO info{};
+    EXPECT_EQ(Load(u"/no/such/file.dds", &info, &texture), GFXERR_FILENOTFOUND);
     EXPECT_EQ(texture, nullptr);
 
     auto bytes = gfxutil::EncodeDds(gfxutil::Image(8, 8, 0xFFFFFFFF));
     bytes.resize(bytes.size() - 1);
-    EXPECT_EQ(Load(Write("short.dds", bytes), &info, &texture), D3DXERR_INVALIDDATA);
-    EXPECT_EQ(Load(Write("empty.dds", {}), &info, &texture), D3DXERR_INVALIDDATA);
+    EXPECT_EQ(Load(Write("short.dds", bytes), &info, &texture), GFXERR_INVALIDDATA);
+    EXPECT_EQ(Load(Write("empty.dds", {}), &info, &texture), GFXERR_INVALIDDATA);
     EXPECT_EQ(Calls("IDirect3DDevice9::CreateTexture"), 0u);
 
     const auto good = Write("good.dds", gfxutil::EncodeDds(gfxutil::Image(8, 8, 0xFFFFFFFF)));
@@ -95,7 +95,7 @@ TEST_F(TextureLoadTest, MissingDamagedAndRefusedLoadsFailCleanly) {
     EXPECT_EQ(texture, nullptr);
     EXPECT_EQ(World().LiveObjects(ondrel::graphics::ObjectKind::Texture), 0);
 
-    ASSERT_EQ(D3DXGetImageInfoFromFileW(good.c_str(), &info), D3D_OK);
+    ASSERT_EQ(GfxGetImageInfoFromFileW(good.c_str(), &info), D3D_OK);
     EXPECT_EQ(info.Width, 8u);
 }
 

@@ -1,4 +1,4 @@
-#include "gfxutil/D3DXSprite.h"
+#include "gfxutil/GfxSprite.h"
 
 #include "gfxutil/RefCounted.h"
 
@@ -20,11 +20,11 @@ struct QueuedSprite {
     SpriteVertex corners[4];     // top-left, top-right, bottom-left, bottom-right
 };
 
-class Sprite final : public RefCounted<ID3DXSprite> {
+class Sprite final : public RefCounted<IGfxSprite> {
 public:
     explicit Sprite(IDirect3DDevice9* device) : device_(device) {
         device_->AddRef();
-        D3DXMatrixIdentity(&transform_);
+        GfxMatrixIdentity(&transform_);
     }
 
     HRESULT GetDevice(IDirect3DDevice9** device) override {
@@ -35,14 +35,14 @@ public:
         *device = device_;
         return D3D_OK;
     }
-    HRESULT GetTransform(D3DXMATRIX* transform) override {
+    HRESULT GetTransform(GFXMATRIX* transform) override {
         if (transform == nullptr) {
             return D3DERR_INVALIDCALL;
         }
         *transform = transform_;
         return D3D_OK;
     }
-    HRESULT SetTransform(const D3DXMATRIX* transform) override {
+    HRESULT SetTransform(const GFXMATRIX* transform) override {
         if (transform == nullptr) {
             return D3DERR_INVALIDCALL;
         }
@@ -50,8 +50,8 @@ public:
         return D3D_OK;
     }
     HRESULT Begin(DWORD flags) override;
-    HRESULT Draw(IDirect3DTexture9* texture, const RECT* sourceRect, const D3DXVECTOR3* center,
-                 const D3DXVECTOR3* position, D3DCOLOR color) override;
+    HRESULT Draw(IDirect3DTexture9* texture, const RECT* sourceRect, const GFXVECTOR3* center,
+                 const GFXVECTOR3* position, D3DCOLOR color) override;
     HRESULT Flush() override;
     HRESULT End() override;
     HRESULT OnLostDevice() override {
@@ -85,7 +85,7 @@ private:
 
     IDirect3DDevice9* device_;
     IDirect3DStateBlock9* savedState_ = nullptr;
-    D3DXMATRIX transform_;
+    GFXMATRIX transform_;
     DWORD flags_ = 0;
     bool begun_ = false;
     std::vector<QueuedSprite> queue_;
@@ -96,7 +96,7 @@ HRESULT Sprite::Begin(DWORD flags) {
     if (begun_) {
         return D3DERR_INVALIDCALL;
     }
-    if ((flags & D3DXSPRITE_DONOTSAVESTATE) == 0) {
+    if ((flags & GFXSPRITE_DONOTSAVESTATE) == 0) {
         if (savedState_ == nullptr) {
             const HRESULT hr = device_->CreateStateBlock(D3DSBT_ALL, &savedState_);
             if (FAILED(hr)) {
@@ -107,14 +107,14 @@ HRESULT Sprite::Begin(DWORD flags) {
     }
     flags_ = flags;
     begun_ = true;
-    if ((flags & D3DXSPRITE_DONOTMODIFY_RENDERSTATE) == 0) {
+    if ((flags & GFXSPRITE_DONOTMODIFY_RENDERSTATE) == 0) {
         SetDrawingState();
     }
     return D3D_OK;
 }
 
 void Sprite::SetDrawingState() {
-    const bool blend = (flags_ & D3DXSPRITE_ALPHABLEND) != 0;
+    const bool blend = (flags_ & GFXSPRITE_ALPHABLEND) != 0;
     device_->SetRenderState(D3DRS_ALPHABLENDENABLE, blend ? TRUE : FALSE);
     device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
     device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
@@ -139,8 +139,8 @@ void Sprite::SetDrawingState() {
     device_->SetPixelShader(nullptr);
 }
 
-HRESULT Sprite::Draw(IDirect3DTexture9* texture, const RECT* sourceRect, const D3DXVECTOR3* center,
-                     const D3DXVECTOR3* position, D3DCOLOR color) {
+HRESULT Sprite::Draw(IDirect3DTexture9* texture, const RECT* sourceRect, const GFXVECTOR3* center,
+                     const GFXVECTOR3* position, D3DCOLOR color) {
     if (!begun_ || texture == nullptr) {
         return D3DERR_INVALIDCALL;
     }
@@ -174,7 +174,7 @@ HRESULT Sprite::Flush() {
     if (queue_.empty()) {
         return D3D_OK;
     }
-    if ((flags_ & D3DXSPRITE_SORT_TEXTURE) != 0) {
+    if ((flags_ & GFXSPRITE_SORT_TEXTURE) != 0) {
         std::stable_sort(queue_.begin(), queue_.end(), [](const QueuedSprite& a, const QueuedSprite& b) {
             return std::less<IDirect3DTexture9*>{}(a.texture, b.texture);
         });
@@ -209,7 +209,7 @@ HRESULT Sprite::End() {
         return D3DERR_INVALIDCALL;
     }
     const HRESULT result = Flush();
-    if ((flags_ & D3DXSPRITE_DONOTSAVESTATE) == 0 && savedState_ != nullptr) {
+    if ((flags_ & GFXSPRITE_DONOTSAVESTATE) == 0 && savedState_ != nullptr) {
         savedState_->Apply();
     }
     begun_ = false;
@@ -219,7 +219,7 @@ HRESULT Sprite::End() {
 }  // namespace
 }  // namespace gfxutil
 
-HRESULT D3DXCreateSprite(IDirect3DDevice9* device, ID3DXSprite** sprite) {
+HRESULT GfxCreateSprite(IDirect3DDevice9* device, IGfxSprite** sprite) {
     if (device == nullptr || sprite == nullptr) {
         return D3DERR_INVALIDCALL;
     }

@@ -3,8 +3,8 @@
 
 #include "platform/win32/WinTypes.h"
 
-inline constexpr UINT D3DX_SDK_VERSION = 22;
+inline constexpr UINT GFX_SDK_VERSION = 22;
 
 // True when the caller was built against the Direct3D and utility versions
 // this library implements.
-BOOL D3DXCheckVersion(UINT d3dSdkVersion, UINT d3dxSdkVersion);
+BOOL GfxCheckVersion(UINT d3dSdkVersion, UINT utilitySdkVersion);

@@ -1,8 +1,8 @@
-#include "gfxutil/D3DXMath.h"
+#include "gfxutil/GfxMath.h"
 
 #include <cmath>
 
-D3DXMATRIX::D3DXMATRIX(float m11, float m12, float m13, float m14, float m21, float m22, float m23, float m24,
+GFXMATRIX::GFXMATRIX(float m11, float m12, float m13, float m14, float m21, float m22, float m23, float m24,
                        float m31, float m32, float m33, float m34, float m41, float m42, float m43, float m44)
     : D3DMATRIX{} {
     const float values[16] = {m11, m12, m13, m14, m21, m22, m23, m24, m31, m32, m33, m34, m41, m42, m43, m44};
@@ -11,13 +11,13 @@ D3DXMATRIX::D3DXMATRIX(float m11, float m12, float m13, float m14, float m21, fl
     }
 }
 
-D3DXMATRIX D3DXMATRIX::operator*(const D3DXMATRIX& other) const {
-    D3DXMATRIX product;
-    D3DXMatrixMultiply(&product, this, &other);
+GFXMATRIX GFXMATRIX::operator*(const GFXMATRIX& other) const {
+    GFXMATRIX product;
+    GfxMatrixMultiply(&product, this, &other);
     return product;
 }
 
-bool D3DXMATRIX::operator==(const D3DXMATRIX& other) const {
+bool GFXMATRIX::operator==(const GFXMATRIX& other) const {
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             if (m[r][c] != other.m[r][c]) {
@@ -28,13 +28,13 @@ bool D3DXMATRIX::operator==(const D3DXMATRIX& other) const {
     return true;
 }
 
-D3DXMATRIX* D3DXMatrixIdentity(D3DXMATRIX* out) {
-    *out = D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+GFXMATRIX* GfxMatrixIdentity(GFXMATRIX* out) {
+    *out = GFXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixMultiply(D3DXMATRIX* out, const D3DXMATRIX* a, const D3DXMATRIX* b) {
-    D3DXMATRIX product;  // out may alias a or b
+GFXMATRIX* GfxMatrixMultiply(GFXMATRIX* out, const GFXMATRIX* a, const GFXMATRIX* b) {
+    GFXMATRIX product;  // out may alias a or b
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             product.m[r][c] = a->m[r][0] * b->m[0][c] + a->m[r][1] * b->m[1][c] + a->m[r][2] * b->m[2][c] +
@@ -54,7 +54,7 @@ struct Minors {
     double high[6];
 };
 
-Minors MinorsOf(const D3DXMATRIX& a) {
+Minors MinorsOf(const GFXMATRIX& a) {
     auto e = [&a](int r, int c) { return static_cast<double>(a.m[r][c]); };
     Minors n{};
     n.high[0] = e(0, 0) * e(1, 1) - e(0, 1) * e(1, 0);
@@ -79,9 +79,9 @@ double DeterminantFrom(const Minors& n) {
 
 }  // namespace
 
-float D3DXMatrixDeterminant(const D3DXMATRIX* m) { return static_cast<float>(DeterminantFrom(MinorsOf(*m))); }
+float GfxMatrixDeterminant(const GFXMATRIX* m) { return static_cast<float>(DeterminantFrom(MinorsOf(*m))); }
 
-D3DXMATRIX* D3DXMatrixInverse(D3DXMATRIX* out, float* determinant, const D3DXMATRIX* m) {
+GFXMATRIX* GfxMatrixInverse(GFXMATRIX* out, float* determinant, const GFXMATRIX* m) {
     const Minors n = MinorsOf(*m);
     const double det = DeterminantFrom(n);
     if (determinant != nullptr) {
@@ -117,8 +117,8 @@ D3DXMATRIX* D3DXMatrixInverse(D3DXMATRIX* out, float* determinant, const D3DXMAT
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixTranspose(D3DXMATRIX* out, const D3DXMATRIX* m) {
-    D3DXMATRIX t;
+GFXMATRIX* GfxMatrixTranspose(GFXMATRIX* out, const GFXMATRIX* m) {
+    GFXMATRIX t;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             t.m[r][c] = m->m[c][r];
@@ -128,67 +128,67 @@ D3DXMATRIX* D3DXMatrixTranspose(D3DXMATRIX* out, const D3DXMATRIX* m) {
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixTranslation(D3DXMATRIX* out, float x, float y, float z) {
-    *out = D3DXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1);
+GFXMATRIX* GfxMatrixTranslation(GFXMATRIX* out, float x, float y, float z) {
+    *out = GFXMATRIX(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixScaling(D3DXMATRIX* out, float sx, float sy, float sz) {
-    *out = D3DXMATRIX(sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, sz, 0, 0, 0, 0, 1);
+GFXMATRIX* GfxMatrixScaling(GFXMATRIX* out, float sx, float sy, float sz) {
+    *out = GFXMATRIX(sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, sz, 0, 0, 0, 0, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixRotationX(D3DXMATRIX* out, float angle) {
+GFXMATRIX* GfxMatrixRotationX(GFXMATRIX* out, float angle) {
     const float c = std::cos(angle);
     const float s = std::sin(angle);
-    *out = D3DXMATRIX(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
+    *out = GFXMATRIX(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixRotationY(D3DXMATRIX* out, float angle) {
+GFXMATRIX* GfxMatrixRotationY(GFXMATRIX* out, float angle) {
     const float c = std::cos(angle);
     const float s = std::sin(angle);
-    *out = D3DXMATRIX(c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1);
+    *out = GFXMATRIX(c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixRotationZ(D3DXMATRIX* out, float angle) {
+GFXMATRIX* GfxMatrixRotationZ(GFXMATRIX* out, float angle) {
     const float c = std::cos(angle);
     const float s = std::sin(angle);
-    *out = D3DXMATRIX(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+    *out = GFXMATRIX(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixRotationYawPitchRoll(D3DXMATRIX* out, float yaw, float pitch, float roll) {
-    D3DXMATRIX rollM;
-    D3DXMATRIX pitchM;
-    D3DXMATRIX yawM;
-    D3DXMatrixRotationZ(&rollM, roll);
-    D3DXMatrixRotationX(&pitchM, pitch);
-    D3DXMatrixRotationY(&yawM, yaw);
-    D3DXMATRIX rollPitch;
-    D3DXMatrixMultiply(&rollPitch, &rollM, &pitchM);
-    return D3DXMatrixMultiply(out, &rollPitch, &yawM);
+GFXMATRIX* GfxMatrixRotationYawPitchRoll(GFXMATRIX* out, float yaw, float pitch, float roll) {
+    GFXMATRIX rollM;
+    GFXMATRIX pitchM;
+    GFXMATRIX yawM;
+    GfxMatrixRotationZ(&rollM, roll);
+    GfxMatrixRotationX(&pitchM, pitch);
+    GfxMatrixRotationY(&yawM, yaw);
+    GFXMATRIX rollPitch;
+    GfxMatrixMultiply(&rollPitch, &rollM, &pitchM);
+    return GfxMatrixMultiply(out, &rollPitch, &yawM);
 }
 
-D3DXMATRIX* D3DXMatrixLookAtLH(D3DXMATRIX* out, const D3DXVECTOR3* eye, const D3DXVECTOR3* at,
-                               const D3DXVECTOR3* up) {
-    D3DXVECTOR3 zAxis = *at - *eye;
-    D3DXVec3Normalize(&zAxis, &zAxis);
-    D3DXVECTOR3 xAxis;
-    D3DXVec3Cross(&xAxis, up, &zAxis);
-    D3DXVec3Normalize(&xAxis, &xAxis);
-    D3DXVECTOR3 yAxis;
-    D3DXVec3Cross(&yAxis, &zAxis, &xAxis);
-    *out = D3DXMATRIX(xAxis.x, yAxis.x, zAxis.x, 0, xAxis.y, yAxis.y, zAxis.y, 0, xAxis.z, yAxis.z, zAxis.z, 0,
-                      -D3DXVec3Dot(&xAxis, eye), -D3DXVec3Dot(&yAxis, eye), -D3DXVec3Dot(&zAxis, eye), 1);
+GFXMATRIX* GfxMatrixLookAtLH(GFXMATRIX* out, const GFXVECTOR3* eye, const GFXVECTOR3* at,
+                               const GFXVECTOR3* up) {
+    GFXVECTOR3 zAxis = *at - *eye;
+    GfxVec3Normalize(&zAxis, &zAxis);
+    GFXVECTOR3 xAxis;
+    GfxVec3Cross(&xAxis, up, &zAxis);
+    GfxVec3Normalize(&xAxis, &xAxis);
+    GFXVECTOR3 yAxis;
+    GfxVec3Cross(&yAxis, &zAxis, &xAxis);
+    *out = GFXMATRIX(xAxis.x, yAxis.x, zAxis.x, 0, xAxis.y, yAxis.y, zAxis.y, 0, xAxis.z, yAxis.z, zAxis.z, 0,
+                      -GfxVec3Dot(&xAxis, eye), -GfxVec3Dot(&yAxis, eye), -GfxVec3Dot(&zAxis, eye), 1);
     return out;
 }
 
-D3DXMATRIX* D3DXMatrixPerspectiveFovLH(D3DXMATRIX* out, float fovY, float aspect, float zNear, float zFar) {
+GFXMATRIX* GfxMatrixPerspectiveFovLH(GFXMATRIX* out, float fovY, float aspect, float zNear, float zFar) {
     const float yScale = 1.0f / std::tan(fovY / 2.0f);
     const float xScale = yScale / aspect;
     const float depth = zFar / (zFar - zNear);
-    *out = D3DXMATRIX(xScale, 0, 0, 0, 0, yScale, 0, 0, 0, 0, depth, 1, 0, 0, -zNear * depth, 0);
+    *out = GFXMATRIX(xScale, 0, 0, 0, 0, yScale, 0, 0, 0, 0, depth, 1, 0, 0, -zNear * depth, 0);
     return out;
 }

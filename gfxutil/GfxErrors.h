@@ -3,6 +3,6 @@
 
 #include "platform/win32/WinTypes.h"
 
-inline constexpr HRESULT D3DXERR_INVALIDDATA = MakeStatus(0x88760B59u);
+inline constexpr HRESULT GFXERR_INVALIDDATA = MakeStatus(0x88760B59u);
 // A file that is not there, as Win32 reports it (ERROR_FILE_NOT_FOUND).
-inline constexpr HRESULT D3DXERR_FILENOTFOUND = MakeStatus(0x80070002u);
+inline constexpr HRESULT GFXERR_FILENOTFOUND = MakeStatus(0x80070002u);

@@ -1,6 +1,6 @@
-#include "gfxutil/D3DXTexture.h"
+#include "gfxutil/GfxTexture.h"
 
-#include "gfxutil/D3DXErrors.h"
+#include "gfxutil/GfxErrors.h"
 #include "gfxutil/DdsCodec.h"
 #include "gfxutil/DeviceTexture.h"
 #include "gfxutil/Utf16.h"
@@ -71,15 +71,15 @@ HRESULT LoadDds(const WCHAR* path, DdsDecoded& decoded) {
     }
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        return D3DXERR_FILENOTFOUND;
+        return GFXERR_FILENOTFOUND;
     }
-    return DecodeDds(*bytes, decoded) == DdsStatus::Ok ? D3D_OK : D3DXERR_INVALIDDATA;
+    return DecodeDds(*bytes, decoded) == DdsStatus::Ok ? D3D_OK : GFXERR_INVALIDDATA;
 }
 
-D3DXIMAGE_INFO InfoOf(const DdsDecoded& decoded) {
-    return D3DXIMAGE_INFO{static_cast<UINT>(decoded.image.width), static_cast<UINT>(decoded.image.height), 1,
+GFXIMAGE_INFO InfoOf(const DdsDecoded& decoded) {
+    return GFXIMAGE_INFO{static_cast<UINT>(decoded.image.width), static_cast<UINT>(decoded.image.height), 1,
                           static_cast<UINT>(decoded.mipLevels), Direct3DFormatOf(decoded.format), D3DRTYPE_TEXTURE,
-                          D3DXIFF_DDS};
+                          GFXIFF_DDS};
 }
 
 void ApplyColourKey(Image& image, D3DCOLOR key) {
@@ -93,9 +93,9 @@ void ApplyColourKey(Image& image, D3DCOLOR key) {
 }  // namespace
 }  // namespace gfxutil
 
-HRESULT D3DXCreateTextureFromFileExW(IDirect3DDevice9* device, const WCHAR* srcFile, UINT, UINT, UINT, DWORD,
+HRESULT GfxCreateTextureFromFileExW(IDirect3DDevice9* device, const WCHAR* srcFile, UINT, UINT, UINT, DWORD,
                                      D3DFORMAT, D3DPOOL pool, DWORD, DWORD, D3DCOLOR colorKey,
-                                     D3DXIMAGE_INFO* srcInfo, PALETTEENTRY*, IDirect3DTexture9** texture) {
+                                     GFXIMAGE_INFO* srcInfo, PALETTEENTRY*, IDirect3DTexture9** texture) {
     if (device == nullptr || texture == nullptr) {
         return D3DERR_INVALIDCALL;
     }
@@ -126,12 +126,12 @@ HRESULT D3DXCreateTextureFromFileExW(IDirect3DDevice9* device, const WCHAR* srcF
     return D3D_OK;
 }
 
-HRESULT D3DXCreateTextureFromFileW(IDirect3DDevice9* device, const WCHAR* srcFile, IDirect3DTexture9** texture) {
-    return D3DXCreateTextureFromFileExW(device, srcFile, D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
-                                        D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0, nullptr, nullptr, texture);
+HRESULT GfxCreateTextureFromFileW(IDirect3DDevice9* device, const WCHAR* srcFile, IDirect3DTexture9** texture) {
+    return GfxCreateTextureFromFileExW(device, srcFile, GFX_DEFAULT, GFX_DEFAULT, GFX_DEFAULT, 0, D3DFMT_UNKNOWN,
+                                        D3DPOOL_MANAGED, GFX_DEFAULT, GFX_DEFAULT, 0, nullptr, nullptr, texture);
 }
 
-HRESULT D3DXGetImageInfoFromFileW(const WCHAR* srcFile, D3DXIMAGE_INFO* srcInfo) {
+HRESULT GfxGetImageInfoFromFileW(const WCHAR* srcFile, GFXIMAGE_INFO* srcInfo) {
     if (srcInfo == nullptr) {
         return D3DERR_INVALIDCALL;
     }

@@ -1,6 +1,6 @@
-#include "gfxutil/D3DXFont.h"
+#include "gfxutil/GfxFont.h"
 
-#include "gfxutil/D3DXErrors.h"
+#include "gfxutil/GfxErrors.h"
 #include "gfxutil/DeviceTexture.h"
 #include "gfxutil/FontFace.h"
 #include "gfxutil/GlyphAtlas.h"
@@ -43,9 +43,9 @@ bool ClipTo(const RECT& clip, GlyphSprite& glyph) {
     return true;
 }
 
-class Font final : public RefCounted<ID3DXFont> {
+class Font final : public RefCounted<IGfxFont> {
 public:
-    Font(IDirect3DDevice9* device, std::unique_ptr<FontFace> face, const D3DXFONT_DESCW& desc)
+    Font(IDirect3DDevice9* device, std::unique_ptr<FontFace> face, const GFXFONT_DESCW& desc)
         : device_(device), face_(std::move(face)), desc_(desc) {
         device_->AddRef();
     }
@@ -58,7 +58,7 @@ public:
         *device = device_;
         return D3D_OK;
     }
-    HRESULT GetDescW(D3DXFONT_DESCW* desc) override {
+    HRESULT GetDescW(GFXFONT_DESCW* desc) override {
         if (desc == nullptr) {
             return D3DERR_INVALIDCALL;
         }
@@ -66,7 +66,7 @@ public:
         return D3D_OK;
     }
     HRESULT PreloadTextW(const WCHAR* text, INT count) override;
-    INT DrawTextW(ID3DXSprite* sprite, const WCHAR* text, INT count, RECT* rect, DWORD format,
+    INT DrawTextW(IGfxSprite* sprite, const WCHAR* text, INT count, RECT* rect, DWORD format,
                   D3DCOLOR color) override;
     HRESULT OnLostDevice() override { return ownSprite_ != nullptr ? ownSprite_->OnLostDevice() : D3D_OK; }
     HRESULT OnResetDevice() override { return ownSprite_ != nullptr ? ownSprite_->OnResetDevice() : D3D_OK; }
@@ -83,7 +83,7 @@ private:
     }
 
     HRESULT UploadChangedPages();
-    HRESULT DrawGlyphs(ID3DXSprite* sprite, const std::vector<GlyphSprite>& glyphs, D3DCOLOR color);
+    HRESULT DrawGlyphs(IGfxSprite* sprite, const std::vector<GlyphSprite>& glyphs, D3DCOLOR color);
 
     struct PageTexture {
         IDirect3DTexture9* texture = nullptr;
@@ -92,10 +92,10 @@ private:
 
     IDirect3DDevice9* device_;
     std::unique_ptr<FontFace> face_;
-    D3DXFONT_DESCW desc_;
+    GFXFONT_DESCW desc_;
     GlyphAtlas atlas_;
     std::vector<PageTexture> pages_;
-    ID3DXSprite* ownSprite_ = nullptr;
+    IGfxSprite* ownSprite_ = nullptr;
 };
 
 HRESULT Font::PreloadTextW(const WCHAR* text, INT count) {
@@ -138,9 +138,9 @@ HRESULT Font::UploadChangedPages() {
     return D3D_OK;
 }
 
-HRESULT Font::DrawGlyphs(ID3DXSprite* sprite, const std::vector<GlyphSprite>& glyphs, D3DCOLOR color) {
+HRESULT Font::DrawGlyphs(IGfxSprite* sprite, const std::vector<GlyphSprite>& glyphs, D3DCOLOR color) {
     for (const GlyphSprite& glyph : glyphs) {
-        const D3DXVECTOR3 position{static_cast<float>(glyph.x), static_cast<float>(glyph.y), 0.0f};
+        const GFXVECTOR3 position{static_cast<float>(glyph.x), static_cast<float>(glyph.y), 0.0f};
         const HRESULT hr =
             sprite->Draw(pages_[static_cast<std::size_t>(glyph.page)].texture, &glyph.source, nullptr, &position, color);
         if (FAILED(hr)) {
@@ -150,7 +150,7 @@ HRESULT Font::DrawGlyphs(ID3DXSprite* sprite, const std::vector<GlyphSprite>& gl
     return D3D_OK;
 }
 
-INT Font::DrawTextW(ID3DXSprite* sprite, const WCHAR* text, INT count, RECT* rect, DWORD format, D3DCOLOR color) {
+INT Font::DrawTextW(IGfxSprite* sprite, const WCHAR* text, INT count, RECT* rect, DWORD format, D3DCOLOR color) {
     if (text == nullptr) {
         return 0;
     }
@@ -187,10 +187,10 @@ INT Font::DrawTextW(ID3DXSprite* sprite, const WCHAR* text, INT count, RECT* rec
     if (sprite != nullptr) {
         hr = DrawGlyphs(sprite, glyphs, color);
     } else {
-        if (ownSprite_ == nullptr && FAILED(D3DXCreateSprite(device_, &ownSprite_))) {
+        if (ownSprite_ == nullptr && FAILED(GfxCreateSprite(device_, &ownSprite_))) {
             return 0;
         }
-        hr = ownSprite_->Begin(D3DXSPRITE_ALPHABLEND | D3DXSPRITE_SORT_TEXTURE);
+        hr = ownSprite_->Begin(GFXSPRITE_ALPHABLEND | GFXSPRITE_SORT_TEXTURE);
         if (SUCCEEDED(hr)) {
             hr = DrawGlyphs(ownSprite_, glyphs, color);
             const HRESULT ended = ownSprite_->End();
@@ -202,21 +202,21 @@ INT Font::DrawTextW(ID3DXSprite* sprite, const WCHAR* text, INT count, RECT* rec
 
 }  // namespace
 
-const FontFace* FontFaceOf(ID3DXFont* font) {
+const FontFace* FontFaceOf(IGfxFont* font) {
     const auto* ours = dynamic_cast<const Font*>(font);
     return ours != nullptr ? &ours->Face() : nullptr;
 }
 
 }  // namespace gfxutil
 
-HRESULT D3DXCreateFontW(IDirect3DDevice9* device, INT height, UINT width, UINT weight, UINT mipLevels, BOOL italic,
+HRESULT GfxCreateFontW(IDirect3DDevice9* device, INT height, UINT width, UINT weight, UINT mipLevels, BOOL italic,
                         DWORD charSet, DWORD outputPrecision, DWORD quality, DWORD pitchAndFamily,
-                        const WCHAR* faceName, ID3DXFont** font) {
+                        const WCHAR* faceName, IGfxFont** font) {
     if (device == nullptr || font == nullptr) {
         return D3DERR_INVALIDCALL;
     }
     *font = nullptr;
-    D3DXFONT_DESCW desc{};
+    GFXFONT_DESCW desc{};
     desc.Height = height;
     desc.Width = width;
     desc.Weight = weight;
@@ -237,7 +237,7 @@ HRESULT D3DXCreateFontW(IDirect3DDevice9* device, INT height, UINT width, UINT w
     request.italic = italic != FALSE;
     auto face = gfxutil::FontFace::Create(request);
     if (!face) {
-        return D3DXERR_INVALIDDATA;
+        return GFXERR_INVALIDDATA;
     }
     *font = new gfxutil::Font(device, std::move(face), desc);
     return D3D_OK;
