@@ -43,8 +43,6 @@ RECT RectOf(const SDL_Rect& rect) { return RECT{rect.x, rect.y, rect.x + rect.w,
 
 const void* SdlNativeKind() { return &kSdlKind; }
 
-std::unique_ptr<PlatformServices> CreateDefaultPlatformServices() { return std::make_unique<SdlPlatformServices>(); }
-
 SdlPlatformServices::SdlPlatformServices() = default;
 
 SdlPlatformServices::~SdlPlatformServices() {
