@@ -23,15 +23,7 @@ std::vector<std::string> Outputs(const OutputPlan& plan) {
     return outputs;
 }
 
-TEST(OutputPlanTest, BinaryByNameIsCaseSensitiveOverTheLastFourCharacters) {
-    EXPECT_TRUE(IsBinaryName("level.bin"));
-    EXPECT_TRUE(IsBinaryName("dir.txt/x.bin"));
-    EXPECT_TRUE(IsBinaryName(".bin"));
-    EXPECT_FALSE(IsBinaryName("LEVEL.BIN"));
-    EXPECT_FALSE(IsBinaryName("level.Bin"));
-    EXPECT_FALSE(IsBinaryName("level.bin.txt"));
-    EXPECT_FALSE(IsBinaryName("bin"));
-
+TEST(OutputPlanTest, FormatIsChosenByNameUnlessForced) {
     ConvertOptions options = With({"a.bin", "b.txt"});
     OutputPlan plan = PlanOutputs(options);
     ASSERT_EQ(plan.files.size(), 2u);

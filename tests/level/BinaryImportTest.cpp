@@ -10,11 +10,9 @@
 #include "level/MemoryVertexBuffer.h"
 #include "tests/support/TempFiles.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
-using testing::BinaryLevel;
-using testing::TempFolder;
 
 class BinaryImport : public ::testing::Test {
 protected:
@@ -118,4 +116,4 @@ TEST_F(BinaryImport, SpecialFloatValuesAreKeptAsTheyAre) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -6,7 +6,7 @@
 #include <string>
 #include <gtest/gtest.h>
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
 TEST(ParseInteger, ReadsLeadingDecimalDigitsWithSign) {
@@ -87,4 +87,4 @@ TEST(ParseDecimal, RoundsCorrectlyToDouble) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -10,7 +10,7 @@
 #include "mapexport/SnapToInteger.h"
 #include "mapexport/SolidGeometry.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
 float FromBits(std::uint32_t bits) { return std::bit_cast<float>(bits); }
@@ -75,4 +75,4 @@ TEST(TriangleCentroid, SumsLeftToRightAndMultipliesByTheNearestThird) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

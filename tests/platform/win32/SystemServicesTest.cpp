@@ -64,14 +64,28 @@ std::u16string Wide(const std::filesystem::path& path) { return FromNativePath(p
 
 TEST(TextConvert, RoundTripsEveryPlaneAndReplacesBrokenInput) {
     std::u16string text = u"GoldenEye 007\u2122 \u00e9 \U0001F600 end";
-    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
-    EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t{0xD800}) + u"x"), "\xEF\xBF\xBDx") << "lone surrogate";
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToDisplayUtf8(text)), text);
+    EXPECT_EQ(Utf16ToDisplayUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf16ToDisplayUtf8(std::u16string(1, char16_t{0xD800}) + u"x"), "\xEF\xBF\xBDx") << "lone surrogate";
     EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD") << "cut sequence";
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD") << "overlong form";
     WCHAR small[4];
     EXPECT_EQ(CopyToBuffer(u"abcdef", small, 4), 3u);
     EXPECT_EQ(std::u16string(small), u"abc");
+}
+
+// Names with unpaired surrogates are legal in UTF-16 file names. Two such
+// names must never land on one file, and a name read back from the file
+// system must be the name that was written.
+TEST(PathConvert, UnpairedSurrogatesStayDistinctAndRoundTrip) {
+    const std::u16string first = u"level" + std::u16string(1, char16_t{0xD800}) + u".bin";
+    const std::u16string second = u"level" + std::u16string(1, char16_t{0xDC01}) + u".bin";
+    EXPECT_NE(ToNativePath(first), ToNativePath(second));
+    EXPECT_EQ(ToNativePath(first).string(), "level\xED\xA0\x80.bin");
+    EXPECT_EQ(FromNativePath(ToNativePath(first)), first);
+    EXPECT_EQ(FromNativePath(ToNativePath(second)), second);
+    EXPECT_EQ(ToNativePath(u"a\\b\\c.txt").string(), "a/b/c.txt");
+    EXPECT_EQ(FromNativePath(ToNativePath(u"\U0001F600")), u"\U0001F600");
 }
 
 TEST(CriticalSection, IsReentrantAndExcludesOtherThreads) {
