@@ -1,13 +1,13 @@
-#include "RecordingDevice.h"
+#include "tests/support/RecordingFixture.h"
 
-namespace gfxtest {
+namespace ondrel::testing {
 namespace {
 // The recording device only keeps the window handle; nothing reads through it.
 int windowStandIn = 0;
 }  // namespace
 
-void RecordingDeviceTest::SetUp() {
-    installed_ = std::make_unique<ondrel::recording::ScopedRecordingBackend>(world_);
+void RecordingSceneTest::SetUp() {
+    installed_ = std::make_unique<recording::ScopedRecordingBackend>(world_);
     d3d_ = Direct3DCreate9(D3D_SDK_VERSION);
     ASSERT_NE(d3d_, nullptr);
     D3DPRESENT_PARAMETERS pp{};
@@ -25,7 +25,7 @@ void RecordingDeviceTest::SetUp() {
     world_->ClearCalls();
 }
 
-void RecordingDeviceTest::TearDown() {
+void RecordingSceneTest::TearDown() {
     if (device_ != nullptr) {
         device_->EndScene();
         EXPECT_EQ(device_->Release(), 0u) << "something still holds the device";
@@ -37,4 +37,4 @@ void RecordingDeviceTest::TearDown() {
     installed_.reset();
 }
 
-}  // namespace gfxtest
+}  // namespace ondrel::testing
