@@ -67,5 +67,16 @@ TEST(OutputPlanTest, RefusesToWriteTwoMapsToOneFileOrAMapOverAnInput) {
     EXPECT_EQ(PlanOutputs(With({"a/x.txt", "b/x.txt"})).error, "");
 }
 
+// real/x.txt and alias/x.txt (alias a link to real) both become real/x.map.
+TEST(OutputPlanTest, ALinkedFolderIsNoWayAroundAClash) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.File("real"));
+    std::filesystem::create_directory_symlink("real", folder.File("alias"));
+    const std::string real = folder.File("real/x.txt").string();
+    const std::string alias = folder.File("alias/x.txt").string();
+    EXPECT_NE(PlanOutputs(With({real, alias})).error.find("would both be written to"), std::string::npos);
+    EXPECT_NE(PlanOutputs(With({real}, folder.File("alias/x.txt").string())).error, "");
+}
+
 }  // namespace
 }  // namespace ondrel::cli

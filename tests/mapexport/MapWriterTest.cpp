@@ -130,9 +130,13 @@ TEST_F(MapWriter, ASuccessfulWriteReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(files, 1);
 }
 
-TEST_F(MapWriter, AFullDeviceIsAFailureNotASuccess) {
+// A device is never a map: it cannot be replaced by renaming, and writing
+// into it would not keep the old contents safe.
+TEST_F(MapWriter, ATargetThatIsNotARegularFileIsRefused) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    EXPECT_FALSE(WriteMapFile(level, "/dev/full", parameters));
+    std::string why;
+    EXPECT_FALSE(WriteMapFile(level, "/dev/full", parameters, &why));
+    EXPECT_NE(why.find("not a regular file"), std::string::npos) << why;
 }
 
 }  // namespace
