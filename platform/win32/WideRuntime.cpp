@@ -1,5 +1,7 @@
 #include "platform/win32/WideRuntime.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -106,6 +108,39 @@ void WriteNumber(WideWriter& out, const Conversion& conversion, const char* leng
     if (written > 0) out.PutNarrow(std::string_view(text, std::min<std::size_t>(written, sizeof text - 1)));
 }
 
+// Floating point through to_chars: snprintf would write the process
+// locale's decimal comma.
+void WriteDecimal(WideWriter& out, const Conversion& conversion, double value) {
+    char lower = static_cast<char>(conversion.type | 0x20);
+    std::chars_format format = lower == 'f'   ? std::chars_format::fixed
+                               : lower == 'e' ? std::chars_format::scientific
+                                              : std::chars_format::general;
+    int precision = conversion.precision >= 0 ? conversion.precision : 6;
+    if (lower == 'g' && precision == 0) precision = 1;
+    char digits[400];
+    std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value, format, precision);
+    std::string text(digits, written.ptr);
+    if (conversion.type >= 'A' && conversion.type <= 'Z') {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    // printf writes at least two exponent digits.
+    if (std::size_t e = text.find_first_of("eE"); e != std::string::npos && text.size() - e == 3) {
+        text.insert(e + 2, "0");
+    }
+    bool negative = !text.empty() && text[0] == '-';
+    std::string sign = negative ? "-" : conversion.flags.find('+') != std::string::npos ? "+"
+                                      : conversion.flags.find(' ') != std::string::npos ? " " : "";
+    if (negative) text.erase(0, 1);
+    int padding = std::max(0, conversion.width - static_cast<int>(sign.size() + text.size()));
+    bool left = conversion.flags.find('-') != std::string::npos;
+    bool zeros = !left && conversion.flags.find('0') != std::string::npos;
+    if (!left && !zeros) out.Padding(padding, u' ');
+    out.PutNarrow(sign);
+    if (zeros) out.Padding(padding, u'0');
+    out.PutNarrow(text);
+    if (left) out.Padding(padding, u' ');
+}
+
 void WriteWide(WideWriter& out, const Conversion& conversion, std::u16string_view text) {
     if (conversion.precision >= 0 && text.size() > static_cast<std::size_t>(conversion.precision)) {
         text = text.substr(0, static_cast<std::size_t>(conversion.precision));
@@ -137,7 +172,7 @@ void WriteConversion(WideWriter& out, const Conversion& conversion, std::va_list
         case 'G':
         case 'e':
         case 'E':
-            WriteNumber(out, conversion, "", va_arg(arguments, double));
+            WriteDecimal(out, conversion, va_arg(arguments, double));
             break;
         case 'p':
             WriteNumber(out, conversion, "", va_arg(arguments, void*));
