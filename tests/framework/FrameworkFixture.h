@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "devicesettings/enumeration/DeviceEnumeration.h"
 #include "framework/Direct3DLibrary.h"
 #include "framework/FrameTimer.h"
 #include "framework/Framework.h"
 #include "framework/FrameworkState.h"
 #include "platform/recording/RecordingWorld.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
-#include "tests/framework/LifecycleStandIns.h"
 
 namespace ondrel::testing {
 
@@ -23,12 +23,12 @@ protected:
         framework::ResetFrameworkState();
         framework::ResetGlobalTimer();
         framework::ResetDirect3DLibrary();
-        LifecycleCalls().clear();
         platform::SetCommandLineForTesting(u"viewer.exe");
     }
     ~FrameworkFixture() override {
-        if (IDirect3D9* direct3d = framework::State().Get(&framework::StateFields::direct3d)) direct3d->Release();
+        framework::Shutdown();
         framework::ResetFrameworkState();
+        devicesettings::ResetDeviceEnumeration();
         framework::ResetDirect3DLibrary();
         platform::ResetLibraryTable();
         platform::ResetCommandLineForTesting();

@@ -41,7 +41,8 @@ TEST_F(StateAndInit, MissingSystemFolderFailsQuietlyAndIsNotRetried) {
     platform::HideSystemDirectory(true);
     EXPECT_EQ(Init(true, true, true), E_FAIL);
     EXPECT_FALSE(State().Get(&StateFields::inited));
-    EXPECT_EQ(LifecycleCalls()["ShowError"], 0);
+    EXPECT_TRUE(platform_.MessageBoxes().empty());
+    EXPECT_EQ(GetExitCode(), 0);
     platform::HideSystemDirectory(false);
     EXPECT_EQ(CreateAppWindow(u"x", nullptr, nullptr, nullptr, CW_USEDEFAULT, CW_USEDEFAULT), E_FAIL);
     EXPECT_FALSE(State().Get(&StateFields::inited));
@@ -50,7 +51,8 @@ TEST_F(StateAndInit, MissingSystemFolderFailsQuietlyAndIsNotRetried) {
 TEST_F(StateAndInit, MissingGraphicsLibraryOrEntryIsNoDirect3D) {
     platform::HideLibraryEntry(u"d3d9.dll", "Direct3DCreate9");
     EXPECT_EQ(Init(false, true, true), NoDirect3D);
-    EXPECT_EQ(LifecycleCalls()["ShowError"], 1);
+    ASSERT_EQ(platform_.MessageBoxes().size(), 1u);
+    EXPECT_EQ(GetExitCode(), 2);
     EXPECT_FALSE(State().Get(&StateFields::inited));
 
     ResetDirect3DLibrary();
