@@ -322,7 +322,7 @@ int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR text, int count, LPSTR out
     if (usedDefaultChar != nullptr) *usedDefaultChar = FALSE;
     std::u16string_view input = count < 0 ? std::u16string_view(text, lstrlenW(text) + 1)
                                           : std::u16string_view(text, static_cast<std::size_t>(count));
-    std::string narrow = ondrel::platform::Utf16ToUtf8(input);
+    std::string narrow = ondrel::platform::Utf16ToDisplayUtf8(input);
     if (outputSize == 0) return static_cast<int>(narrow.size());
     if (output == nullptr || narrow.size() > static_cast<std::size_t>(outputSize)) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);

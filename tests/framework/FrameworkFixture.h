@@ -32,6 +32,7 @@ protected:
         framework::ResetDirect3DLibrary();
         platform::ResetLibraryTable();
         platform::ResetCommandLineForTesting();
+        platform::ClearRegistryValues();
         platform::ResetPlatformServices();
     }
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "ProbeProcess.h"
+#include "tests/framework/ProbeProcess.h"
 #include "tests/support/TempFiles.h"
 
 namespace ondrel::testing {

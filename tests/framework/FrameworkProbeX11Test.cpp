@@ -16,8 +16,8 @@
 #include <sstream>
 #include <thread>
 
-#include "ProbeProcess.h"
-#include "tests/platform/services/X11Session.h"
+#include "tests/framework/ProbeProcess.h"
+#include "tests/support/X11Session.h"
 #include "tests/support/TempFiles.h"
 
 namespace ondrel::testing {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/win32/PathConvert.h"
+#include "platform/win32/TextConvert.h"
 #include "tests/framework/FrameworkFixture.h"
 
 namespace ondrel::testing {
@@ -75,10 +76,11 @@ TEST_F(MediaSearch, WalkUpFindsAMediaSubfolderOfAParent) {
 
 TEST_F(MediaSearch, InstalledMediaFolderFromTheRegistry) {
     Touch("share/Media/UI/Probe.dds");
-    ::setenv("ONDREL_DATA_DIR", (root_ / "share").c_str(), 1);
+    platform::SetRegistryValue(HKEY_LOCAL_MACHINE, u"Software\\Ondrel", u"Install Path",
+                               platform::Utf8ToUtf16((root_ / "share").string()));
     HRESULT status = E_FAIL;
     std::u16string found = Found(&status);
-    ::unsetenv("ONDREL_DATA_DIR");
+    platform::ClearRegistryValues();
     ASSERT_EQ(status, S_OK);
     EXPECT_EQ(Resolved(found), root_ / "share/Media/UI/Probe.dds");
 }
@@ -105,12 +107,12 @@ TEST_F(MediaSearch, ArgumentChecksAndTruncation) {
 }
 
 TEST_F(MediaSearch, InstalledMediaPathRejectsTooSmallBuffers) {
-    ::setenv("ONDREL_DATA_DIR", "/opt/ondrel", 1);
+    platform::SetRegistryValue(HKEY_LOCAL_MACHINE, u"Software\\Ondrel", u"Install Path", u"/opt/ondrel");
     WCHAR destination[MAX_PATH];
     EXPECT_EQ(GetInstalledMediaPath(destination, MAX_PATH), S_OK);
     EXPECT_EQ(std::u16string(destination), u"/opt/ondrel\\Media\\");
     EXPECT_EQ(GetInstalledMediaPath(destination, 18), E_INVALIDARG);
-    ::unsetenv("ONDREL_DATA_DIR");
+    platform::ClearRegistryValues();
     EXPECT_EQ(GetInstalledMediaPath(destination, MAX_PATH), E_FAIL);
     EXPECT_EQ(destination[0], u'\0');
 }

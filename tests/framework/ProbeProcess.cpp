@@ -1,4 +1,4 @@
-#include "ProbeProcess.h"
+#include "tests/framework/ProbeProcess.h"
 
 #include <sys/wait.h>
 

@@ -14,9 +14,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "ProbeScene.h"
 #include "framework/Framework.h"
+#include "platform/opengl/OpenGlDirect3D.h"
+#include "platform/sdl/SdlWindowSystem.h"
 #include "platform/win32/TextConvert.h"
+#include "platform/win32/Windows.h"
+#include "tests/framework/probe/ProbeScene.h"
 
 namespace {
 
@@ -25,12 +28,29 @@ std::string Environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
+// As an installed program does: the install path is the data folder beside
+// the program's bin folder, when there is one.
+void RegisterInstallPath() {
+    WCHAR program[MAX_PATH];
+    if (GetModuleFileNameW(nullptr, program, MAX_PATH) == 0) return;
+    std::u16string folder(program);
+    std::size_t separator = folder.find_last_of(u"\\/");
+    if (separator == std::u16string::npos) return;
+    folder.resize(separator);
+    std::u16string data = folder + u"/../share/ondrel";
+    WCHAR full[MAX_PATH];
+    if (GetFullPathNameW(data.c_str(), MAX_PATH, full, nullptr) == 0) return;
+    DWORD attributes = GetFileAttributesW(full);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return;
+    ondrel::platform::SetRegistryValue(HKEY_LOCAL_MACHINE, u"Software\\Ondrel", u"Install Path", full);
+}
+
 int FindMedia(const std::string& name) {
     WCHAR found[MAX_PATH];
     std::u16string wide = ondrel::platform::Utf8ToUtf16(name);
     HRESULT hr = ondrel::framework::FindMediaFile(found, MAX_PATH, wide.c_str());
     if (FAILED(hr)) return 4;
-    std::printf("%s\n", ondrel::platform::Utf16ToUtf8(found).c_str());
+    std::printf("%s\n", ondrel::platform::Utf16ToDisplayUtf8(found).c_str());
     return 0;
 }
 
@@ -38,6 +58,9 @@ int FindMedia(const std::string& name) {
 
 int main() {
     using namespace ondrel::framework;
+    ondrel::platform::UseSdlWindowSystem();
+    ondrel::graphics::UseOpenGlBackend();
+    RegisterInstallPath();
     if (std::string media = Environment("ONDREL_PROBE_FIND"); !media.empty()) return FindMedia(media);
 
     ondrel::probe::RegisterProbeCallbacks(ondrel::probe::FailureNamed(Environment("ONDREL_PROBE_FAIL")),

@@ -1,4 +1,4 @@
-#include "ProbeScene.h"
+#include "tests/framework/probe/ProbeScene.h"
 
 #include <cstdio>
 

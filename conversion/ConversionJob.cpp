@@ -1,0 +1,133 @@
+#include "conversion/ConversionJob.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "level/LevelData.h"
+#include "level/MemoryVertexBuffer.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
+
+namespace ondrel::conversion {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUnableToConvert = "Unable to convert to solids.";
+
+// Checked before the import, which cannot tell these cases apart.
+bool CheckInput(const std::string& input, ConversionResult& result) {
+    std::error_code error;
+    const fs::file_status status = fs::status(input, error);
+    if (status.type() == fs::file_type::not_found) {
+        result.status = ConversionStatus::InputMissing;
+        result.problem = "no such file";
+        return false;
+    }
+    if (error) {
+        result.status = ConversionStatus::InputUnreadable;
+        result.problem = error.message();
+        return false;
+    }
+    if (status.type() != fs::file_type::regular) {
+        result.status = ConversionStatus::InputNotRegular;
+        result.problem = status.type() == fs::file_type::directory ? "is a directory, not a level file"
+                                                                    : "is not a regular file";
+        return false;
+    }
+    return true;
+}
+
+// Why an import gave no records: the file could not be opened, or held none.
+bool OpenableForReading(const std::string& input, std::string& why) {
+    std::FILE* file = std::fopen(input.c_str(), "rb");
+    if (file == nullptr) {
+        why = std::strerror(errno);
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+std::string NoTriangleReason(const std::string& input, std::uint32_t vertices, bool binary) {
+    std::error_code error;
+    if (fs::file_size(input, error) == 0 && !error) return "The file is empty.";
+    if (vertices == 0) {
+        return std::string("No vertex could be read as ") + (binary ? "binary" : "text") +
+               " (is it a level export, and in that format?).";
+    }
+    return std::to_string(vertices) + (vertices == 1 ? " vertex was" : " vertices were") +
+           " read; a triangle needs 3.";
+}
+
+void CountSolids(const LevelData& level, ConversionResult& result) {
+    result.brushes = level.brushCount;
+    for (std::uint32_t i = 0; i < level.brushCount; ++i) {
+        if (level.brushes[i].kind == SolidKind::Block) {
+            ++result.prisms;
+        } else {
+            ++result.pyramids;
+        }
+    }
+    for (int axis = 0; axis < 3; ++axis) result.origin[axis] = level.exportOrigin[axis];
+}
+
+void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionResult& result) {
+    if (!CheckInput(job.input, result)) return;
+
+    DiscardingVertexBufferFactory buffers;
+    LevelData level;
+    level.SetBufferFactory(&buffers);
+
+    progress.EnterPhase(ConversionPhase::Importing);
+    const bool imported = level.Import(fs::path(job.input), job.binary);
+    result.verticesRead = level.sourceCount;
+    result.trianglesRead = level.sourceCount / 3;
+    std::string why;
+    if (!imported && level.sourceCount == 0 && !OpenableForReading(job.input, why)) {
+        result.status = ConversionStatus::InputUnreadable;
+        result.problem = "cannot be read: " + why;
+        return;
+    }
+    if (result.trianglesRead == 0) {
+        result.status = ConversionStatus::NoWholeTriangle;
+        result.problem = std::string(kUnableToConvert) + " " +
+                         NoTriangleReason(job.input, level.sourceCount, job.binary);
+        return;
+    }
+
+    progress.EnterPhase(ConversionPhase::Converting);
+    if (!ConvertToSolids(level, job.parameters)) {
+        result.status = ConversionStatus::ConversionFailed;
+        result.problem = std::string(kUnableToConvert) + " Not enough memory for the solids.";
+        return;
+    }
+    CountSolids(level, result);
+
+    progress.EnterPhase(ConversionPhase::Writing);
+    if (!WriteMapFile(level, job.output, job.parameters, &why)) {
+        result.status = ConversionStatus::OutputFailed;
+        result.problem = "cannot write " + job.output + (why.empty() ? "" : ": " + why);
+        return;
+    }
+    std::error_code error;
+    result.outputBytes = fs::file_size(job.output, error);
+}
+
+}  // namespace
+
+ConversionResult RunConversion(const ConversionJob& job, ConversionProgress& progress) {
+    const auto start = std::chrono::steady_clock::now();
+    ConversionResult result;
+    result.input = job.input;
+    result.output = job.output;
+    Convert(job, progress, result);
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+}  // namespace ondrel::conversion
