@@ -23,8 +23,9 @@ protected:
     // The button's reaction to a completed click; the check box and radio
     // button toggle instead.
     virtual void Activate();
-    // Whether a mouse press moves the focus here.
-    virtual bool TakesFocusOnPress();
+    // What a mouse press and its release do to the focus.
+    virtual void FocusOnPress();
+    virtual void FocusOnRelease();
     bool HandlesInput() { return IsEnabled() && IsVisible(); }
     // The state the colours follow this frame.
     UINT CurrentState();

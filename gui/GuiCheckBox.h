@@ -23,7 +23,8 @@ public:
 
 protected:
     void Activate() override;
-    bool TakesFocusOnPress() override;
+    void FocusOnPress() override;
+    void FocusOnRelease() override;
 };
 
 }  // namespace ondrel::gui

@@ -22,7 +22,4 @@ public:
     WCHAR text[kStaticTextLength] = {};
 };
 
-// Copies at most capacity - 1 characters and terminates; null copies nothing.
-void CopyLimitedText(WCHAR* destination, int capacity, LPCWSTR source);
-
 }  // namespace ondrel::gui
