@@ -3,6 +3,7 @@
 // control it labels.
 
 #include "gui/GuiControl.h"
+#include "gui/GuiText.h"
 
 namespace ondrel::gui {
 
