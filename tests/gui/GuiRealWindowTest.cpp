@@ -117,10 +117,15 @@ TEST_F(GuiRealWindowTest, ClickingButtonsCheckBoxesAndRadioButtonsWorks) {
     // Pressed on the button, released beside it: no click.
     const std::string id = XWindowId(window_->Handle());
     Xdotool("mousemove --window " + id + " 80 36");
+    DrawFrames(5);
     Xdotool("mousedown 1");
+    auto* button = static_cast<gui::GuiButton*>(dialog_->FindControl(1, gui::GuiControlType::Button));
+    EXPECT_TRUE(RunUntil([&] { return button->pressed; }));
     Xdotool("mousemove --window " + id + " 250 180");
+    DrawFrames(5);
     Xdotool("mouseup 1");
-    DrawFrames(30);
+    EXPECT_TRUE(RunUntil([&] { return !button->pressed; }));
+    DrawFrames(10);
     EXPECT_EQ(clicks, 1);
 }
 
