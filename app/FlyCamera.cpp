@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/Framework.h"
+#include "framework/FrameTimer.h"
 
 namespace ondrel::app {
 namespace {
@@ -11,7 +12,7 @@ constexpr float kHalfPi = 1.57079632679489661923f;
 }  // namespace
 
 float FlyCamera::FrameStep(float elapsedSeconds) {
-    if (!framework::IsTimePaused()) {
+    if (!framework::GetGlobalTimer().Stopped()) {
         return elapsedSeconds;
     }
     // No rate has been measured yet (or a broken one): standing still beats

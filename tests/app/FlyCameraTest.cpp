@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/FlyCamera.h"
+#include "framework/FrameTimer.h"
 #include "framework/FrameworkState.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
 
@@ -25,6 +26,8 @@ protected:
     void SetUp() override {
         machine_ = &platform::InstallScriptedPlatform();
         framework::ResetFrameworkState();
+        framework::ResetGlobalTimer();
+        framework::GetGlobalTimer().Reset();  // running, as after the framework's Init
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = DefWindowProcW;
@@ -43,6 +46,7 @@ protected:
         DestroyWindow(window_);
         UnregisterClassW(kClassName, nullptr);
         framework::ResetFrameworkState();
+        framework::ResetGlobalTimer();
         platform::ResetPlatformServices();
     }
 
@@ -212,7 +216,7 @@ TEST_F(FlyCameraTest, SetViewDerivesYawAndPitchAndIgnoresNullOrDegenerateInput) 
 
 TEST_F(FlyCameraTest, PausedTimeMovesOneFrameAtTheMeasuredRateAndStandsStillWithoutOne) {
     auto& state = framework::State();
-    state.Set(&framework::StateFields::pauseTimeCount, 1);
+    framework::GetGlobalTimer().Stop();
     state.Set(&framework::StateFields::framesPerSecond, 20.0f);
     Key(WM_KEYDOWN, 'W');
     const GFXVECTOR3 start = camera_->Eye();
@@ -226,7 +230,7 @@ TEST_F(FlyCameraTest, PausedTimeMovesOneFrameAtTheMeasuredRateAndStandsStillWith
     EXPECT_TRUE(std::isfinite(camera_->ViewMatrix()._41 + camera_->ViewMatrix()._43));
 
     // Running time uses the framework's elapsed time as it is.
-    state.Set(&framework::StateFields::pauseTimeCount, 0);
+    framework::GetGlobalTimer().Start();
     camera_->Advance(0.2f);
     EXPECT_NEAR(Travelled(before), 10.0f, 1e-4f);
 }

@@ -4,6 +4,7 @@
 #include "app/SceneObjects.h"
 #include "app/ViewerCamera.h"
 #include "app/ViewerLevel.h"
+#include "framework/FrameTimer.h"
 #include "framework/FrameworkState.h"
 
 namespace ondrel::testing {
@@ -14,6 +15,8 @@ constexpr char16_t kClassName[] = u"SceneTestWindow";
 void SceneFixture::SetUp() {
     machine_ = &platform::InstallScriptedPlatform();
     framework::ResetFrameworkState();
+    framework::ResetGlobalTimer();
+    framework::GetGlobalTimer().Reset();  // running, as after the framework's Init
     app::ResetScene();
     app::ResetViewerLevel();
     app::ResetViewerCamera();
@@ -77,6 +80,7 @@ void SceneFixture::TearDown() {
     app::ResetViewerCamera();
     app::ResetPanels();
     framework::ResetFrameworkState();
+    framework::ResetGlobalTimer();
     if (d3d_ != nullptr) {
         d3d_->Release();
     }

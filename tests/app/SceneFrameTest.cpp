@@ -14,6 +14,7 @@
 #include "app/SceneObjects.h"
 #include "app/ViewerCamera.h"
 #include "app/ViewerLevel.h"
+#include "framework/FrameTimer.h"
 #include "framework/FrameworkState.h"
 #include "platform/recording/RecordingRenderer.h"
 
@@ -73,7 +74,7 @@ TEST_F(SceneFrameTest, FrameMoveSetsMaterialLightAndStatesEveryFrame) {
 }
 
 TEST_F(SceneFrameTest, TheLightSwaysWithTheWallClockEvenWhileTimeIsPaused) {
-    framework::State().Set(&framework::StateFields::pauseTimeCount, 1);
+    framework::GetGlobalTimer().Stop();
     // A quarter period (1000 * pi / 2 ms): sin is 1, the light leans to +x.
     machine_->AdvanceTime(1571);
     app::FrameMove(device_, 0.0, 0.0f);
