@@ -12,7 +12,8 @@
 #include "bench/BenchLevels.h"
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
 
 namespace ondrel::bench {
 namespace {
@@ -30,13 +31,13 @@ void Require(bool condition, const char* what) {
 std::unique_ptr<HeadlessLevel> ConvertedLevel(const BenchLevel& input) {
     auto headless = std::make_unique<HeadlessLevel>();
     Require(headless->level.Import(input.binaryPath, true), "import failed");
-    Require(headless->level.ConvertToSolids(), "conversion failed");
+    Require(ConvertToSolids(headless->level, {}), "conversion failed");
     return headless;
 }
 
 std::uintmax_t MapBytes(const BenchLevel& input) {
     const std::string path = ScratchPath("size-probe.map");
-    Require(ConvertedLevel(input)->level.WriteMapFile(path), "write failed");
+    Require(WriteMapFile(ConvertedLevel(input)->level, path, {}), "write failed");
     const std::uintmax_t bytes = std::filesystem::file_size(path);
     std::filesystem::remove(path);
     return bytes;
@@ -91,9 +92,8 @@ void BM_Convert(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
     HeadlessLevel headless;
     Require(headless.level.Import(input.binaryPath, true), "import failed");
-    ResetExportScale();
     for (auto _ : state) {
-        Require(headless.level.ConvertToSolids(), "conversion failed");
+        Require(ConvertToSolids(headless.level, {}), "conversion failed");
         benchmark::DoNotOptimize(headless.level.brushCount);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
@@ -109,12 +109,11 @@ void BM_ConvertBaseline(benchmark::State& state) {
 
 void BM_WriteMap(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
-    ResetExportScale();
     const auto converted = ConvertedLevel(input);
     const std::string path = ScratchPath("written.map");
     for (auto _ : state) {
         RemoveUntimed(state, path);
-        Require(converted->level.WriteMapFile(path), "write failed");
+        Require(WriteMapFile(converted->level, path, {}), "write failed");
     }
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));
@@ -123,7 +122,6 @@ void BM_WriteMap(benchmark::State& state) {
 
 void BM_WriteMapBaseline(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
-    ResetExportScale();
     const std::uintmax_t bytes = MapBytes(input);
     const auto vertices = BaselineReadBinary(input.binaryPath.string());
     const std::string path = ScratchPath("baseline.map");
@@ -138,14 +136,13 @@ void BM_WriteMapBaseline(benchmark::State& state) {
 // What ondrel-convert does with a text level: import, convert, write.
 void BM_EndToEnd(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
-    ResetExportScale();
     const std::string path = ScratchPath("end-to-end.map");
     for (auto _ : state) {
         RemoveUntimed(state, path);
         HeadlessLevel headless;
         Require(headless.level.Import(input.textPath, false), "import failed");
-        Require(headless.level.ConvertToSolids(), "conversion failed");
-        Require(headless.level.WriteMapFile(path), "write failed");
+        Require(ConvertToSolids(headless.level, {}), "conversion failed");
+        Require(WriteMapFile(headless.level, path, {}), "write failed");
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * input.triangles));
     std::filesystem::remove(path);
@@ -153,7 +150,6 @@ void BM_EndToEnd(benchmark::State& state) {
 
 void BM_EndToEndBaseline(benchmark::State& state) {
     const BenchLevel& input = LevelOfSize(Size(state));
-    ResetExportScale();
     const std::uintmax_t bytes = MapBytes(input);
     const std::string path = ScratchPath("end-to-end-baseline.map");
     for (auto _ : state) {

@@ -4,13 +4,13 @@
 
 #include <cstdio>
 
-#include "cli/ConversionProgress.h"
 #include "cli/ConvertOptions.h"
 #include "cli/ExitCode.h"
+#include "conversion/ConversionProgress.h"
 
 namespace ondrel::cli {
 
 ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
-                  ConversionProgress& progress);
+                  conversion::ConversionProgress& progress);
 
 }  // namespace ondrel::cli

@@ -2,22 +2,30 @@
 
 #include <string_view>
 
-#include "level/NumberText.h"
-#include "mapexport/ConversionParameters.h"
+#include "conversion/FactorText.h"
 
 namespace ondrel::cli {
 namespace {
 
 struct FactorOption {
     std::string_view name;
-    float ConvertOptions::*field;
+    float ConversionParameters::*field;
 };
 
 constexpr FactorOption kFactorOptions[] = {
-    {"--tris", &ConvertOptions::extrudeFactorTris},
-    {"--blocks", &ConvertOptions::extrudeFactorBlocks},
-    {"--scale", &ConvertOptions::exportScale},
+    {"--tris", &ConversionParameters::extrudeFactorTris},
+    {"--blocks", &ConversionParameters::extrudeFactorBlocks},
+    {"--scale", &ConversionParameters::exportScale},
 };
+
+// Argument bytes go through the viewer's rule one byte per code unit, so a
+// byte of a multi-byte character ends the number just as its character
+// would in the viewer.
+float ReadArgumentFactor(const std::string& text, bool& floored) {
+    std::u16string units;
+    for (const char byte : text) units += static_cast<char16_t>(static_cast<unsigned char>(byte));
+    return conversion::ReadFactor(units, &floored);
+}
 
 class ArgumentReader {
 public:
@@ -68,7 +76,7 @@ private:
             std::string value;
             if (TakeValue(name, inlineValue, attached, value)) {
                 bool floored = false;
-                parsed_.options.*(factor->field) = ReadFactor(value, floored);
+                parsed_.options.parameters.*(factor->field) = ReadArgumentFactor(value, floored);
                 if (floored) {
                     parsed_.warnings.push_back(name + " '" + value + "' is below 0.1; using 0.1");
                 }
@@ -121,12 +129,6 @@ private:
 
 }  // namespace
 
-float ReadFactor(const std::string& text, bool& floored) {
-    const float value = static_cast<float>(ParseDecimal(text));
-    const float usable = FloorFactor(value);
-    floored = usable != value;
-    return usable;
-}
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     return ArgumentReader(arguments).Read();

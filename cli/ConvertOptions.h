@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "conversion/ConversionJob.h"
+
 namespace ondrel::cli {
 
 enum class FormatChoice { ByName, Text, Binary };
@@ -12,9 +14,7 @@ struct ConvertOptions {
     std::vector<std::string> inputs;
     std::string output;  // -o FILE or DIR; empty: each map beside its input
     FormatChoice format = FormatChoice::ByName;
-    float extrudeFactorTris = 5.0f;
-    float extrudeFactorBlocks = 6.0f;
-    float exportScale = 40.0f;
+    ConversionParameters parameters;
     bool quiet = false;
 };
 
@@ -29,10 +29,5 @@ struct ParsedArguments {
 
 // `arguments` excludes the program name.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
-
-// A parameter the way the viewer's control panel reads its fields: decimal
-// text (trailing rubbish ignored, no number gives 0) rounded to float and
-// floored at 0.1. `floored` tells whether the floor was applied.
-float ReadFactor(const std::string& text, bool& floored);
 
 }  // namespace ondrel::cli

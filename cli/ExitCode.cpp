@@ -2,7 +2,8 @@
 
 namespace ondrel::cli {
 
-ExitCode ExitCodeFor(ConversionStatus status) {
+ExitCode ExitCodeFor(conversion::ConversionStatus status) {
+    using conversion::ConversionStatus;
     switch (status) {
         case ConversionStatus::Converted: return ExitCode::Success;
         case ConversionStatus::InputMissing:

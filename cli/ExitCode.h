@@ -2,7 +2,7 @@
 // The converter's exit codes. When one batch fails in several ways the
 // highest code wins, so a script sees the most serious kind.
 
-#include "cli/FileConversion.h"
+#include "conversion/ConversionJob.h"
 
 namespace ondrel::cli {
 
@@ -13,7 +13,7 @@ enum class ExitCode : int {
     OutputFailed = 3,  // a map could not be written
 };
 
-ExitCode ExitCodeFor(ConversionStatus status);
+ExitCode ExitCodeFor(conversion::ConversionStatus status);
 
 inline ExitCode MoreSerious(ExitCode a, ExitCode b) {
     return static_cast<int>(a) >= static_cast<int>(b) ? a : b;

@@ -4,6 +4,8 @@
 #include <map>
 #include <system_error>
 
+#include "conversion/BinaryName.h"
+
 namespace ondrel::cli {
 namespace {
 
@@ -36,7 +38,7 @@ bool ChooseFormat(FormatChoice choice, const std::string& input) {
         case FormatChoice::Text: return false;
         case FormatChoice::ByName: break;
     }
-    return IsBinaryName(input);
+    return conversion::IsBinaryName(input);
 }
 
 std::string CheckDistinct(const std::vector<PlannedFile>& files) {
@@ -58,10 +60,6 @@ std::string CheckDistinct(const std::vector<PlannedFile>& files) {
 }
 
 }  // namespace
-
-bool IsBinaryName(const std::string& path) {
-    return path.size() >= 4 && path.compare(path.size() - 4, 4, ".bin") == 0;
-}
 
 OutputPlan PlanOutputs(const ConvertOptions& options) {
     OutputPlan plan;

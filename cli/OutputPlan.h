@@ -20,10 +20,6 @@ struct OutputPlan {
     std::string error;  // non-empty: a usage error, nothing may be converted
 };
 
-// Binary exactly when the name's last four characters are ".bin", compared
-// case-sensitively, as the viewer decides.
-bool IsBinaryName(const std::string& path);
-
 OutputPlan PlanOutputs(const ConvertOptions& options);
 
 }  // namespace ondrel::cli

@@ -15,7 +15,7 @@ std::string FormatWhole(float value) {
 
 }  // namespace
 
-std::string FormatSummaryLine(const ConversionResult& result) {
+std::string FormatSummaryLine(const conversion::ConversionResult& result) {
     char seconds[64];
     const auto secondsEnd =
         std::to_chars(seconds, seconds + sizeof seconds, result.seconds, std::chars_format::fixed, 3);
@@ -27,7 +27,7 @@ std::string FormatSummaryLine(const ConversionResult& result) {
            std::to_string(result.outputBytes) + " bytes) in " + std::string(seconds, secondsEnd.ptr) + " s";
 }
 
-std::string FormatErrorLine(const ConversionResult& result) {
+std::string FormatErrorLine(const conversion::ConversionResult& result) {
     return result.input + ": " + result.problem;
 }
 

@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "cli/FileConversion.h"
+#include "conversion/ConversionJob.h"
 
 namespace ondrel::cli {
 
 // "level.txt: 3778 triangles read, 2212 prisms, 1566 pyramids, 3778 brushes,
 //  origin (0 10 -5), wrote level.map (1234567 bytes) in 0.052 s"
-std::string FormatSummaryLine(const ConversionResult& result);
+std::string FormatSummaryLine(const conversion::ConversionResult& result);
 
 // "level.txt: no such file"
-std::string FormatErrorLine(const ConversionResult& result);
+std::string FormatErrorLine(const conversion::ConversionResult& result);
 
 }  // namespace ondrel::cli

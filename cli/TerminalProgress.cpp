@@ -1,6 +1,10 @@
 #include "cli/TerminalProgress.h"
 
 namespace ondrel::cli {
+
+using conversion::ConversionPhase;
+using conversion::PhaseName;
+
 namespace {
 
 constexpr auto kTickInterval = std::chrono::milliseconds(250);

@@ -10,18 +10,18 @@
 #include <string>
 #include <thread>
 
-#include "cli/ConversionProgress.h"
+#include "conversion/ConversionProgress.h"
 
 namespace ondrel::cli {
 
-class TerminalProgress final : public ConversionProgress {
+class TerminalProgress final : public conversion::ConversionProgress {
 public:
     // `tick` false: redraw only on changes (for tests, which call Redraw).
     explicit TerminalProgress(std::FILE* terminal, bool tick = true);
     ~TerminalProgress() override;
 
     void BeginFile(const std::string& input, std::size_t index, std::size_t total) override;
-    void EnterPhase(ConversionPhase phase) override;
+    void EnterPhase(conversion::ConversionPhase phase) override;
     void EndFile() override;
 
     void Redraw();
@@ -36,7 +36,7 @@ private:
     std::condition_variable_any wake_;
     bool shown_ = false;
     std::string label_;
-    ConversionPhase phase_ = ConversionPhase::Importing;
+    conversion::ConversionPhase phase_ = conversion::ConversionPhase::Importing;
     std::chrono::steady_clock::time_point started_;
     std::jthread ticker_;  // last: stopped and joined before the fields go
 };

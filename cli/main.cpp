@@ -31,11 +31,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ondrel-convert: warning: %s\n", warning.c_str());
     }
 
-    std::unique_ptr<ConversionProgress> progress;
+    std::unique_ptr<ondrel::conversion::ConversionProgress> progress;
     if (!parsed.options.quiet && isatty(STDERR_FILENO)) {
         progress = std::make_unique<TerminalProgress>(stderr);
     } else {
-        progress = std::make_unique<SilentProgress>();
+        progress = std::make_unique<ondrel::conversion::SilentProgress>();
     }
     return static_cast<int>(RunBatch(parsed.options, stdout, stderr, *progress));
 }

@@ -15,7 +15,8 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
 
 namespace {
 
@@ -91,18 +92,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const float kFactors[] = {5.0f, 0.1f, 64.0f, 1.0e30f};
     input.Replace(data + 1, size - 1);
 
-    ondrel::ExportScale() = kScales[(mode >> 1) & 3];
+    const ondrel::ConversionParameters parameters{kFactors[(mode >> 3) & 3], kFactors[(mode >> 5) & 3],
+                                                  kScales[(mode >> 1) & 3]};
     ondrel::MemoryVertexBufferFactory buffers;
     ondrel::LevelData level;
     level.SetBufferFactory(&buffers);
-    level.extrudeFactorTris = kFactors[(mode >> 3) & 3];
-    level.extrudeFactorBlocks = kFactors[(mode >> 5) & 3];
 
     level.Import(fs::path(input.path), binary);
     CheckImported(level);
-    if (level.ConvertToSolids()) {
+    if (ondrel::ConvertToSolids(level, parameters)) {
         CheckConverted(level);
-        Require(level.WriteMapFile(output.mapPath));
+        Require(ondrel::WriteMapFile(level, output.mapPath, parameters));
     }
     return 0;
 }

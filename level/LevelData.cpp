@@ -64,4 +64,22 @@ std::unique_ptr<LevelVertexBuffer> LevelData::UploadRecords(const LevelVertex* r
     return buffer;
 }
 
+bool LevelData::KeepsPreviewRecords() const {
+    return bufferFactory_ == nullptr || bufferFactory_->NeedsRecords();
+}
+
+bool LevelData::UploadPreview() {
+    previewBuffer.reset();
+    if (previewCount == 0) return false;
+    bool filled = false;
+    previewBuffer = UploadRecords(previewVertices.get(), previewCount, &filled);
+    return filled;
+}
+
+void LevelData::ClearBrushes() {
+    brushes.reset();
+    brushCount = 0;
+    brushFaces.reset();
+}
+
 }  // namespace ondrel

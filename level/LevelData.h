@@ -8,13 +8,12 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <string_view>
 
 #include "level/AllocationGate.h"
 #include "level/LevelVertex.h"
 #include "level/LevelVertexBuffer.h"
-#include "mapexport/Brush.h"
+#include "level/Brush.h"
 
 namespace ondrel {
 
@@ -41,15 +40,9 @@ public:
     bool Import(const std::filesystem::path& path, bool binary);
     bool Import(std::u16string_view path, bool binary);
 
-    // Rebuilds brushes, preview and export origin from the imported
-    // triangles. False when there is nothing to convert or memory or the
-    // preview buffer cannot be had.
-    bool ConvertToSolids();
-
-    // Writes the brushes of the last conversion as a .map file. The target
-    // is replaced only once the whole file is written; on failure it is left
-    // as it was, false is returned and `whyNot` (if given) says why.
-    bool WriteMapFile(const std::string& path, std::string* whyNot = nullptr) const;
+    // Conversion to solids and map writing are mapexport's
+    // (`ConvertToSolids`, `WriteMapFile`); the level only holds what they
+    // make and read.
 
     // Where vertex buffers come from: the viewer's device, or a stand-in.
     // Without a factory no buffer can be created.
@@ -59,6 +52,19 @@ public:
     // (and the record dropped) when it cannot grow.
     bool AppendSourceVertex(const LevelVertex& vertex);
     bool GrowSourceList();
+
+    // Whether the preview's records are worth storing: false when the
+    // buffers never look at them because nothing is drawn.
+    bool KeepsPreviewRecords() const;
+
+    // Replaces `previewBuffer` with a copy of the first `previewCount`
+    // preview records. The old buffer goes first; false when there are no
+    // records, or the new buffer is refused (none is kept) or cannot be
+    // filled (it is kept, its contents undefined).
+    bool UploadPreview();
+
+    // Frees every brush and the faces they hold.
+    void ClearBrushes();
 
     std::unique_ptr<LevelVertex[]> sourceVertices;
     std::unique_ptr<LevelVertex[]> previewVertices;
@@ -70,7 +76,7 @@ public:
     float exportOrigin[3] = {0.0f, 0.0f, 0.0f};
     std::unique_ptr<Brush[]> brushes;
     std::uint32_t brushCount = 0;
-    std::unique_ptr<BrushFace[]> brushFaces;  // the faces of all brushes
+    std::unique_ptr<BrushFace[]> brushFaces;  // the faces of all brushes, in brush order
     mutable std::recursive_mutex lock;
     float extrudeFactorTris = kDefaultExtrudeFactorTris;
     float extrudeFactorBlocks = kDefaultExtrudeFactorBlocks;
@@ -84,19 +90,7 @@ private:
     std::unique_ptr<LevelVertexBuffer> UploadRecords(const LevelVertex* records,
                                                      std::uint32_t count, bool* filled);
 
-    bool BuildSolids();
-    bool AddBrush(SolidKind kind);
-    bool AddFace(const BrushFace& face);
-    void AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
-                            std::uint32_t colour);
-    void AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind);
-    void ClearBrushes();
-    bool ReserveBrushes(std::uint32_t triangles);
-
     LevelVertexBufferFactory* bufferFactory_ = nullptr;
-    std::uint32_t brushCapacity_ = 0;
-    std::size_t brushFaceCapacity_ = 0;
-    std::size_t brushFacesUsed_ = 0;
 };
 
 }  // namespace ondrel

@@ -7,7 +7,7 @@
 #include "level/LevelData.h"
 #include "level/NumberText.h"
 #include "level/TextLine.h"
-#include "level/Utf16Path.h"
+#include "unicode/Utf16ToUtf8.h"
 
 namespace ondrel {
 namespace {
@@ -46,7 +46,7 @@ bool ReadWord(FileReader& file, std::uint32_t& word) {
 }  // namespace
 
 bool LevelData::Import(std::u16string_view path, bool binary) {
-    return Import(PathFromUtf16(path), binary);
+    return Import(std::filesystem::path(unicode::Utf16ToUtf8(path)), binary);
 }
 
 bool LevelData::Import(const std::filesystem::path& path, bool binary) {

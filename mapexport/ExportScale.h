@@ -1,10 +1,12 @@
 #pragma once
-// Output units per level unit, shared by the conversion and the map writer.
-// One value for the whole process; the control panel sets it.
+// The viewer's one process-wide export scale, which its control panel sets.
+// Only a program's edge reads or writes it, to fill the
+// ConversionParameters it hands to the conversion and the writer; tests
+// put it back with ResetExportScale.
+
+#include "mapexport/ConversionParameters.h"
 
 namespace ondrel {
-
-inline constexpr float kDefaultExportScale = 40.0f;
 
 float& ExportScale();
 void ResetExportScale();

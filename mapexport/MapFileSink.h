@@ -36,6 +36,10 @@ public:
     // What went wrong, for the first failure seen.
     const std::string& Error() const { return error_; }
 
+    // Where the text goes until Commit; empty before Open succeeds and once
+    // committed or discarded.
+    const std::string& TemporaryPath() const { return temporaryPath_; }
+
 private:
     void Flush();
     void WriteThrough(const char* data, std::size_t size);

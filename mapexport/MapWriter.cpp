@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "level/LevelData.h"
-#include "mapexport/ExportScale.h"
 #include "mapexport/MapFileSink.h"
 #include "mapexport/SnapToInteger.h"
 
@@ -69,21 +68,20 @@ char* AppendText(char* out, std::string_view text) {
 }  // namespace
 
 std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY, float originZ,
-                             char (&buffer)[kFacePointsBufferSize]) {
-    char* end = AppendFacePoints(buffer, face, originX, originY, originZ, ExportScale());
+                             float scale, char (&buffer)[kFacePointsBufferSize]) {
+    char* end = AppendFacePoints(buffer, face, originX, originY, originZ, scale);
     *end = '\0';
     return static_cast<std::size_t>(end - buffer);
 }
 
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
-                float originZ, std::uint32_t& counter) {
+                float originZ, float scale, std::uint32_t& counter) {
     char line[kFacePointsBufferSize + kFaceTexture.size() + kLineEnd.size() + 1];
     char* end = AppendText(line, "{ ;");
     end = std::to_chars(end, end + 16, counter).ptr;
     ++counter;
     end = AppendText(end, kLineEnd);
     file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
-    const float scale = ExportScale();
     for (std::uint32_t i = 0; i < brush.faceCount; ++i) {
         end = line;
         *end++ = '\t';
@@ -96,7 +94,7 @@ bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float orig
     return true;
 }
 
-void WriteWorldspawn(const LevelData& level, MapFileSink& file) {
+void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file) {
     file.Write("{");
     file.Write(kLineEnd);
     for (const auto& [key, value] : kWorldspawnKeys) {
@@ -110,17 +108,18 @@ void WriteWorldspawn(const LevelData& level, MapFileSink& file) {
     std::uint32_t counter = 0;
     const float* origin = level.exportOrigin;
     for (std::uint32_t i = 0; i < level.brushCount; ++i) {
-        WriteBrush(level.brushes[i], file, origin[0], origin[1], origin[2], counter);
+        WriteBrush(level.brushes[i], file, origin[0], origin[1], origin[2], scale, counter);
     }
     file.Write("}");
     file.Write(kLineEnd);
 }
 
-bool LevelData::WriteMapFile(const std::string& path, std::string* whyNot) const {
+bool WriteMapFile(const LevelData& level, const std::string& path,
+                  const ConversionParameters& parameters, std::string* whyNot) {
     MapFileSink file;
     bool written = file.Open(path);
     if (written) {
-        WriteWorldspawn(*this, file);
+        WriteWorldspawn(level, parameters.exportScale, file);
         written = file.Commit();
     }
     if (!written && whyNot != nullptr) *whyNot = file.Error();

@@ -7,28 +7,38 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "mapexport/Brush.h"
+#include <string>
+
+#include "level/Brush.h"
+#include "mapexport/ConversionParameters.h"
 
 namespace ondrel {
 
 class LevelData;
 class MapFileSink;
 
+// Writes the brushes of the level's last conversion as a .map file, every
+// point scaled by `parameters.exportScale`. The target is replaced only once
+// the whole file is written; on failure it is left as it was, false is
+// returned and `whyNot` (if given) says why.
+bool WriteMapFile(const LevelData& level, const std::string& path,
+                  const ConversionParameters& parameters, std::string* whyNot = nullptr);
+
 // Room for the longest points' text (113 characters) and its terminator.
 inline constexpr std::size_t kFacePointsBufferSize = 256;
 
 // "(x z y) (x z y) (x z y)" for the face's second, first and third point,
-// each coordinate snapped from (c - origin) x ExportScale. Writes a
-// terminated text into `buffer` and answers its length.
+// each coordinate snapped from (c - origin) x scale. Writes a terminated
+// text into `buffer` and answers its length.
 std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY, float originZ,
-                             char (&buffer)[kFacePointsBufferSize]);
+                             float scale, char (&buffer)[kFacePointsBufferSize]);
 
 // One brush block numbered with `counter`, which then advances.
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
-                float originZ, std::uint32_t& counter);
+                float originZ, float scale, std::uint32_t& counter);
 
 // The whole entity: its opening, the keys, every brush of the level and its
 // closing.
-void WriteWorldspawn(const LevelData& level, MapFileSink& file);
+void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file);
 
 }  // namespace ondrel

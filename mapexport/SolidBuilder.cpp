@@ -1,11 +1,9 @@
-// Turning every level triangle into one convex solid: a prism ("Block") for
-// a triangle that faces along an axis, a pyramid ("Tri") for any other.
+#include "mapexport/SolidBuilder.h"
 
 #include <bit>
 #include <cstring>
 
-#include "level/LevelData.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/BrushStore.h"
 #include "mapexport/SnapToInteger.h"
 #include "mapexport/SolidGeometry.h"
 
@@ -68,63 +66,79 @@ Vector3 TriangleCentroid(const Vector3& a, const Vector3& b, const Vector3& c) {
             ((a.z + b.z) + c.z) * third};
 }
 
-bool LevelData::ConvertToSolids() {
-    std::lock_guard guard(lock);
-    if (!BuildSolids()) return false;
-    if (previewVertices) ComputeFlatNormals(previewVertices.get(), previewCount);
-    previewBuffer.reset();
-    if (previewCount == 0) return false;
-    bool filled = false;
-    previewBuffer = UploadRecords(previewVertices.get(), previewCount, &filled);
-    return filled;
+namespace {
+
+// One conversion's work on one level, from the emptied preview to the
+// handed-over brushes.
+class SolidBuilder {
+public:
+    SolidBuilder(LevelData& level, const ConversionParameters& parameters)
+        : level_(level), parameters_(parameters) {}
+
+    bool BuildSolids();
+
+private:
+    bool AllocatePreview();
+    void AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind);
+    void AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
+                            std::uint32_t colour);
+
+    LevelData& level_;
+    const ConversionParameters& parameters_;
+    BrushStore store_;
+};
+
+bool SolidBuilder::AllocatePreview() {
+    level_.previewVertices.reset();
+    level_.previewCount = 0;
+    // Preview records are kept only where something will draw them.
+    if (!level_.KeepsPreviewRecords()) return true;
+    level_.previewVertices = AllocateArray<LevelVertex>(
+        level_.allocationGate, kPreviewRecordsPerSourceRecord * std::size_t{level_.sourceCount});
+    return level_.previewVertices != nullptr;
 }
 
-bool LevelData::BuildSolids() {
-    previewVertices.reset();
-    previewCount = 0;
-    // Preview records are kept only where something will draw them.
-    if (bufferFactory_ == nullptr || bufferFactory_->NeedsRecords()) {
-        previewVertices = AllocateArray<LevelVertex>(
-            allocationGate, kPreviewRecordsPerSourceRecord * std::size_t{sourceCount});
-        if (!previewVertices) return false;
-    }
-
-    BoundingBox box;
-    if (!ReserveBrushes(sourceCount / 3)) {
-        previewVertices.reset();
+bool SolidBuilder::BuildSolids() {
+    if (!AllocatePreview()) return false;
+    if (!store_.Reserve(level_.sourceCount / 3, level_.allocationGate)) {
+        level_.previewVertices.reset();
         return false;
     }
+    BoundingBox box;
     // Only whole triangles: one or two trailing records belong to none.
-    for (std::uint32_t i = 0; sourceCount - i >= 3; i += 3) {
-        const LevelVertex* t = &sourceVertices[i];
+    for (std::uint32_t i = 0; level_.sourceCount - i >= 3; i += 3) {
+        const LevelVertex* t = &level_.sourceVertices[i];
         const Vector3 p[3] = {PositionOf(t[0]), PositionOf(t[1]), PositionOf(t[2])};
         const Vector3 normal = NormalOf(t[0]);
         const SolidKind kind = IsAxisAligned(normal) ? SolidKind::Block : SolidKind::Tri;
 
         GrowBox(box, p);
-        if (previewVertices) std::memcpy(&previewVertices[previewCount], t, 3 * sizeof(LevelVertex));
-        previewCount += 3;
-        if (!AddBrush(kind)) {  // cannot happen: the room was reserved above
-            previewCount = 0;
+        if (level_.previewVertices) {
+            std::memcpy(&level_.previewVertices[level_.previewCount], t, 3 * sizeof(LevelVertex));
+        }
+        level_.previewCount += 3;
+        if (!store_.AddBrush(kind)) {  // cannot happen: the room was reserved above
+            level_.previewCount = 0;
             return false;
         }
-        AddFace(BrushFace{{p[0], p[1], p[2]}});
+        store_.AddFace(BrushFace{{p[0], p[1], p[2]}});
         AddSolidFaces(p, normal, kind);
-        ++brushCount;
+        store_.FinishBrush();
     }
+    store_.HandTo(level_);
     for (int axis = 0; axis < 3; ++axis) {
-        exportOrigin[axis] = SnappedCentre(box.lower[axis], box.upper[axis]);
+        level_.exportOrigin[axis] = SnappedCentre(box.lower[axis], box.upper[axis]);
     }
     return true;
 }
 
-void LevelData::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind) {
+void SolidBuilder::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind) {
     auto addFace = [this](const Vector3& a, const Vector3& b, const Vector3& c) {
-        AddFace(BrushFace{{a, b, c}});
+        store_.AddFace(BrushFace{{a, b, c}});
         AddPreviewTriangle(a, b, c, kSolidFaceColour);
     };
     if (kind == SolidKind::Block) {
-        const Vector3 push = Scaled(normal, extrudeFactorBlocks / ExportScale());
+        const Vector3 push = Scaled(normal, parameters_.extrudeFactorBlocks / parameters_.exportScale);
         const Vector3 q[3] = {Offset(p[0], push), Offset(p[1], push), Offset(p[2], push)};
         addFace(q[0], q[2], q[1]);
         addFace(p[0], p[2], q[2]);
@@ -134,7 +148,7 @@ void LevelData::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, Soli
         addFace(p[2], p[1], q[1]);
         addFace(p[2], q[1], q[2]);
     } else {
-        const float depth = extrudeFactorTris / ExportScale();
+        const float depth = parameters_.extrudeFactorTris / parameters_.exportScale;
         const Vector3 apex = Offset(TriangleCentroid(p[0], p[1], p[2]), Scaled(normal, depth));
         addFace(p[0], apex, p[1]);
         addFace(p[1], apex, p[2]);
@@ -142,15 +156,24 @@ void LevelData::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, Soli
     }
 }
 
-void LevelData::AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
-                                   std::uint32_t colour) {
-    if (!previewVertices) {
-        previewCount += 3;
+void SolidBuilder::AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
+                                      std::uint32_t colour) {
+    if (!level_.previewVertices) {
+        level_.previewCount += 3;
         return;
     }
     for (const Vector3& p : {p0, p1, p2}) {
-        previewVertices[previewCount++] = LevelVertex{p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, colour};
+        level_.previewVertices[level_.previewCount++] = LevelVertex{p.x, p.y, p.z, 0.0f, 0.0f, 0.0f, colour};
     }
+}
+
+}  // namespace
+
+bool ConvertToSolids(LevelData& level, const ConversionParameters& parameters) {
+    std::lock_guard guard(level.lock);
+    if (!SolidBuilder(level, parameters).BuildSolids()) return false;
+    if (level.previewVertices) ComputeFlatNormals(level.previewVertices.get(), level.previewCount);
+    return level.UploadPreview();
 }
 
 }  // namespace ondrel

@@ -84,6 +84,27 @@ TEST_F(ConvertCommandTest, InputsThatCannotBeConvertedExitWithTwo) {
     EXPECT_FALSE(Exists("empty.map"));
 }
 
+// An input that exists but cannot be read is the input's fault, not the
+// map's: 2, never 3. The unreadable file is tried as an ordinary user, since
+// root reads everything.
+TEST_F(ConvertCommandTest, AnInputThatCannotBeReadExitsWithTwo) {
+    fs::create_symlink("loop.txt", work / "loop.txt");
+    ProcessOutcome run = Run({"loop.txt"});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("loop.txt: "), std::string::npos) << run.err;
+
+    folder.WriteLines("work/locked.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1", "0", "0", "10", "-1"});
+    fs::permissions(work / "locked.txt", fs::perms::none);
+    fs::permissions(work, fs::perms::all);
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    constexpr int kNobody = 65534;
+    run = testing::RunProcess(ONDREL_CONVERT_PATH, {"locked.txt", "-o", "/tmp/ondrel-never.map"}, work,
+                              folder.Path(), getuid() == 0 ? kNobody : -1);
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("locked.txt: cannot be read: Permission denied"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists("/tmp/ondrel-never.map"));
+}
+
 TEST_F(ConvertCommandTest, OneBadInputDoesNotStopTheBatch) {
     const ProcessOutcome run = Run({"a.txt", "missing.txt", "b.txt"});
     EXPECT_EQ(run.exitCode, 2);

@@ -23,15 +23,7 @@ std::vector<std::string> Outputs(const OutputPlan& plan) {
     return outputs;
 }
 
-TEST(OutputPlanTest, BinaryByNameIsCaseSensitiveOverTheLastFourCharacters) {
-    EXPECT_TRUE(IsBinaryName("level.bin"));
-    EXPECT_TRUE(IsBinaryName("dir.txt/x.bin"));
-    EXPECT_TRUE(IsBinaryName(".bin"));
-    EXPECT_FALSE(IsBinaryName("LEVEL.BIN"));
-    EXPECT_FALSE(IsBinaryName("level.Bin"));
-    EXPECT_FALSE(IsBinaryName("level.bin.txt"));
-    EXPECT_FALSE(IsBinaryName("bin"));
-
+TEST(OutputPlanTest, FormatIsChosenByNameUnlessForced) {
     ConvertOptions options = With({"a.bin", "b.txt"});
     OutputPlan plan = PlanOutputs(options);
     ASSERT_EQ(plan.files.size(), 2u);
@@ -73,6 +65,17 @@ TEST(OutputPlanTest, RefusesToWriteTwoMapsToOneFileOrAMapOverAnInput) {
     EXPECT_NE(PlanOutputs(With({"level.txt"}, "level.txt")).error, "");
     EXPECT_NE(PlanOutputs(With({"a.txt", "b.map"})).error, "");
     EXPECT_EQ(PlanOutputs(With({"a/x.txt", "b/x.txt"})).error, "");
+}
+
+// real/x.txt and alias/x.txt (alias a link to real) both become real/x.map.
+TEST(OutputPlanTest, ALinkedFolderIsNoWayAroundAClash) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.File("real"));
+    std::filesystem::create_directory_symlink("real", folder.File("alias"));
+    const std::string real = folder.File("real/x.txt").string();
+    const std::string alias = folder.File("alias/x.txt").string();
+    EXPECT_NE(PlanOutputs(With({real, alias})).error.find("would both be written to"), std::string::npos);
+    EXPECT_NE(PlanOutputs(With({real}, folder.File("alias/x.txt").string())).error, "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/cli/ProcessRunner.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +11,7 @@ namespace ondrel::testing {
 
 ProcessOutcome RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                           const std::filesystem::path& workingDirectory,
-                          const std::filesystem::path& scratch) {
+                          const std::filesystem::path& scratch, int asUser) {
     const std::string outPath = (scratch / "process.out").string();
     const std::string errPath = (scratch / "process.err").string();
     std::vector<char*> argv;
@@ -27,6 +28,10 @@ ProcessOutcome RunProcess(const std::string& program, const std::vector<std::str
         if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
             chdir(workingDirectory.c_str()) != 0) {
             _exit(127);
+        }
+        if (asUser >= 0 && (setgroups(0, nullptr) != 0 || setgid(static_cast<gid_t>(asUser)) != 0 ||
+                            setuid(static_cast<uid_t>(asUser)) != 0)) {
+            _exit(126);
         }
         execv(program.c_str(), argv.data());
         _exit(127);

@@ -15,9 +15,11 @@ struct ProcessOutcome {
 };
 
 // Runs `program` with `arguments` in `workingDirectory`; stdout and stderr
-// go through files in `scratch`, stdin is /dev/null.
+// go through files in `scratch`, stdin is /dev/null. With `asUser` >= 0 the
+// child gives up root for that user (and group) id first, so that tests of
+// permissions mean something when the suite runs as root.
 ProcessOutcome RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                           const std::filesystem::path& workingDirectory,
-                          const std::filesystem::path& scratch);
+                          const std::filesystem::path& scratch, int asUser = -1);
 
 }  // namespace ondrel::testing

@@ -11,6 +11,8 @@
 namespace ondrel::cli {
 namespace {
 
+using conversion::ConversionPhase;
+
 std::string Contents(std::FILE* file) {
     std::fflush(file);
     std::rewind(file);

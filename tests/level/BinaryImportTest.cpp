@@ -10,11 +10,9 @@
 #include "level/MemoryVertexBuffer.h"
 #include "tests/support/TempFiles.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
-using testing::BinaryLevel;
-using testing::TempFolder;
 
 class BinaryImport : public ::testing::Test {
 protected:
@@ -33,6 +31,41 @@ protected:
     MemoryVertexBufferFactory buffers;
     LevelData level;
 };
+
+BinaryLevel Triangles(std::int32_t count) {
+    BinaryLevel data;
+    data.Count(count);
+    for (std::int32_t i = 0; i < count; ++i) {
+        data.Vertex(0, 0, 0, 1).Vertex(10, 0, 0, 1).Vertex(0, 0, 10, 1);
+    }
+    return data;
+}
+
+// The list doubles, so a big level costs linear time: 256, 512, 1024.
+TEST_F(BinaryImport, TheSourceListDoublesAsItGrows) {
+    ASSERT_TRUE(Import(Triangles(171)));
+    EXPECT_EQ(level.sourceCount, 513u);
+    EXPECT_EQ(level.sourceCapacity, 1024u);
+}
+
+// 170 triangles and a group cut off after two vertices: the list is exactly
+// full, and the two strays keep the importer's placeholder normal.
+TEST_F(BinaryImport, RecordsAfterTheLastTriangleKeepTheirNormalsInAFullList) {
+    BinaryLevel data = Triangles(170);
+    data.Count(1).Vertex(1, 2, 3, 1).Vertex(4, 5, 6, 1);
+    ASSERT_TRUE(Import(data));
+    ASSERT_EQ(level.sourceCount, 512u);
+    ASSERT_EQ(level.sourceCapacity, 512u);
+    const LevelVertex& lastOfTriangle = level.sourceVertices[509];  // mirrored x: normal +y
+    EXPECT_EQ(lastOfTriangle.nx, 0.0f);
+    EXPECT_EQ(lastOfTriangle.ny, 1.0f);
+    for (std::uint32_t i : {510u, 511u}) {
+        const LevelVertex& stray = level.sourceVertices[i];
+        EXPECT_EQ(stray.nx, 1.0f) << i;
+        EXPECT_EQ(stray.ny, 1.0f) << i;
+        EXPECT_EQ(stray.nz, 1.0f) << i;
+    }
+}
 
 TEST_F(BinaryImport, ReadsGroupsUntilACountOfZero) {
     BinaryLevel data = OneTriangle();
@@ -118,4 +151,4 @@ TEST_F(BinaryImport, SpecialFloatValuesAreKeptAsTheyAre) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -8,14 +8,13 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
+#include "mapexport/SolidBuilder.h"
 #include "tests/support/FakeBuffers.h"
 #include "tests/support/TempFiles.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
-using testing::ScriptedBufferFactory;
-using testing::TempFolder;
 
 LevelVertex At(float x, float y, float z) { return {x, y, z, 9.0f, 9.0f, 9.0f, 0}; }
 
@@ -82,7 +81,7 @@ TEST(LevelModel, ResetAfterAConversionKeepsBrushesAndOrigin) {
     ASSERT_TRUE(level.Import(folder.WriteLines("l.txt", {"1", "-30", "0", "0", "1", "-40", "0", "0", "1",
                                                           "-30", "0", "10", "1"}),
                              false));
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, {}));
     level.Reset();
     EXPECT_EQ(level.sourceCount, 0u);
     EXPECT_EQ(level.previewCount, 0u);
@@ -152,4 +151,4 @@ TEST(MemoryRefusals, AVertexThatCannotBeStoredIsDroppedAndReadingGoesOn) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -6,7 +6,7 @@
 #include <string>
 #include <gtest/gtest.h>
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
 TEST(ParseInteger, ReadsLeadingDecimalDigitsWithSign) {
@@ -76,6 +76,10 @@ TEST(ParseDecimal, IgnoresTheProcessLocale) {
     ASSERT_EQ(std::strtod("2.5", nullptr), 2.0) << "the locale does not use a decimal comma";
     EXPECT_EQ(ParseDecimal("2.5"), 2.5);
     EXPECT_EQ(ParseDecimal("1e400"), HUGE_VAL);
+    // The out-of-range paths with a point in the mantissa, which the locale
+    // would otherwise cut at the point.
+    EXPECT_EQ(ParseDecimal("1.5e400"), HUGE_VAL);
+    EXPECT_EQ(ParseDecimal("2.5e-400"), 0.0);
     EXPECT_EQ(ParseDecimal("-7.25e-1"), -0.725);
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
@@ -87,4 +91,4 @@ TEST(ParseDecimal, RoundsCorrectlyToDouble) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

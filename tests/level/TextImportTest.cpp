@@ -5,14 +5,13 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
+#include "mapexport/SolidBuilder.h"
 #include "tests/support/FakeBuffers.h"
 #include "tests/support/TempFiles.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
-using testing::BufferRecords;
-using testing::TempFolder;
 
 class TextImport : public ::testing::Test {
 protected:
@@ -159,7 +158,7 @@ TEST_F(TextImport, Utf16PathsReachTheFileSystemAsUtf8) {
 TEST_F(TextImport, ASecondImportDiscardsTheFirstLevelAndItsPreview) {
     ASSERT_TRUE(ImportLines({"2", "0", "0", "0", "1", "10", "0", "0", "1", "0", "0", "10", "1", "0", "0",
                              "0", "1", "10", "0", "0", "1", "0", "0", "10", "1"}));
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, {}));
     ASSERT_GT(level.previewCount, 0u);
     ASSERT_TRUE(ImportLines({"1", "0", "0", "0", "1", "10", "0", "0", "1", "0", "0", "10", "1"}));
     EXPECT_EQ(level.sourceCount, 3u);
@@ -169,4 +168,4 @@ TEST_F(TextImport, ASecondImportDiscardsTheFirstLevelAndItsPreview) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -7,14 +7,12 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
 #include "tests/support/FakeBuffers.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
-
-using testing::BufferRecords;
-using testing::ScriptedBufferFactory;
 
 // Puts triangles straight into the source list with their flat normals, as
 // an import would leave them.
@@ -35,18 +33,17 @@ void ExpectPoint(const Vector3& p, float x, float y, float z) {
 class Conversion : public ::testing::Test {
 protected:
     Conversion() {
-        ResetExportScale();
         level.SetBufferFactory(&buffers);
     }
-    ~Conversion() override { ResetExportScale(); }
 
     MemoryVertexBufferFactory buffers;
     LevelData level;
+    ConversionParameters parameters;
 };
 
 TEST_F(Conversion, AnAxisFacingTriangleBecomesAnEightFacedBlock) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}});  // normal (0, -1, 0)
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     ASSERT_EQ(level.brushCount, 1u);
     const Brush& b = level.brushes[0];
     EXPECT_EQ(b.kind, SolidKind::Block);
@@ -61,7 +58,7 @@ TEST_F(Conversion, AnAxisFacingTriangleBecomesAnEightFacedBlock) {
 
 TEST_F(Conversion, ASlopedTriangleBecomesAFourFacedPyramid) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 1, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     const Brush& b = level.brushes[0];
     EXPECT_EQ(b.kind, SolidKind::Tri);
     ASSERT_EQ(b.faceCount, 4u);
@@ -76,7 +73,7 @@ TEST_F(Conversion, ASlopedTriangleBecomesAFourFacedPyramid) {
 
 TEST_F(Conversion, TheFirstFaceIsTheSourceTriangleInItsOrder) {
     LoadTriangles(level, {{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 0}, {2, 0, 0}, {0, 2, 2}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     for (std::uint32_t k = 0; k < 2; ++k) {
         for (int i = 0; i < 3; ++i) {
             const LevelVertex& v = level.sourceVertices[3 * k + i];
@@ -87,13 +84,13 @@ TEST_F(Conversion, TheFirstFaceIsTheSourceTriangleInItsOrder) {
 
 TEST_F(Conversion, TheWindingDecidesTheSideOfThePushOut) {
     LoadTriangles(level, {{0, 0, 0}, {0, 0, 1}, {1, 0, 0}});  // normal (0, +1, 0)
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_FLOAT_EQ(level.brushes[0].faces[1].points[0].y, 0.15f);
 }
 
 TEST_F(Conversion, AZeroAreaTriangleBecomesABlockPushedAlongPlusX) {
     LoadTriangles(level, {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     const Brush& b = level.brushes[0];
     EXPECT_EQ(b.kind, SolidKind::Block);
     ASSERT_EQ(b.faceCount, 8u);
@@ -101,16 +98,16 @@ TEST_F(Conversion, AZeroAreaTriangleBecomesABlockPushedAlongPlusX) {
 }
 
 TEST_F(Conversion, DepthsFollowTheFactorsAndTheScale) {
-    level.extrudeFactorBlocks = 12.0f;
-    ExportScale() = 80.0f;
+    parameters.extrudeFactorBlocks = 12.0f;
+    parameters.exportScale = 80.0f;
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_FLOAT_EQ(level.brushes[0].faces[1].points[0].y, -0.15f);
 }
 
 TEST_F(Conversion, TheOriginIsTheSnappedCentreOfTheSourceTriangles) {
     LoadTriangles(level, {{-3, 10, 4}, {2, 10, 4}, {2, 20, 5}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.exportOrigin[0], 0.0f);   // -0.5 snaps to 0
     EXPECT_EQ(level.exportOrigin[1], 15.0f);
     EXPECT_EQ(level.exportOrigin[2], 4.0f);   // 4.5
@@ -118,7 +115,7 @@ TEST_F(Conversion, TheOriginIsTheSnappedCentreOfTheSourceTriangles) {
 
 TEST_F(Conversion, TheBoxSeedsWinForLevelsBeyondAMillion) {
     LoadTriangles(level, {{2e6f, -3e6f, 0}, {3e6f, -2e6f, 0}, {2e6f, -2e6f, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.exportOrigin[0], 2e6f);    // (1e6 + 3e6) / 2
     EXPECT_EQ(level.exportOrigin[1], -2e6f);   // (-3e6 + -1e6) / 2
 }
@@ -128,15 +125,15 @@ TEST_F(Conversion, TheUpperBoundIsLowerBoundPlusExtentInSinglePrecision) {
     // 16777216: the box's upper x is 16777216, not 16777218, and the centre
     // snaps to 8388606 where the true bound would give 8388608.
     LoadTriangles(level, {{-3, 0, 0}, {16777218.0f, 0, 0}, {0, 0, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.exportOrigin[0], 8388606.0f);
 }
 
 TEST_F(Conversion, ConvertingTwiceGivesTheSameResultNotTwiceAsMuch) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {0, 1, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     const std::vector<LevelVertex> first = BufferRecords(level.previewBuffer);
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 2u);
     EXPECT_EQ(level.previewCount, 36u);
     ASSERT_EQ(BufferRecords(level.previewBuffer).size(), first.size());
@@ -146,7 +143,7 @@ TEST_F(Conversion, ConvertingTwiceGivesTheSameResultNotTwiceAsMuch) {
 
 TEST_F(Conversion, ThePreviewShowsTheSourceThenWhiteFacesWithFlatNormals) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     const auto& preview = BufferRecords(level.previewBuffer);
     ASSERT_EQ(preview.size(), 24u);
     EXPECT_EQ(preview[0].colour, 0xFF808080u);
@@ -159,12 +156,12 @@ TEST_F(Conversion, ThePreviewShowsTheSourceThenWhiteFacesWithFlatNormals) {
 
 TEST_F(Conversion, WhereNothingDrawsThePreviewIsCountedNotStored) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {0, 1, 1}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     const std::uint32_t kept = level.previewCount;
     const std::vector<Brush> brushes(level.brushes.get(), level.brushes.get() + level.brushCount);
     DiscardingVertexBufferFactory discarding;
     level.SetBufferFactory(&discarding);
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_FALSE(level.previewVertices);
     EXPECT_EQ(level.previewCount, kept);
     ASSERT_TRUE(level.previewBuffer);
@@ -177,16 +174,16 @@ TEST_F(Conversion, WhereNothingDrawsThePreviewIsCountedNotStored) {
 
 TEST_F(Conversion, OnlyWholeTrianglesBecomeBrushes) {
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {5, 5, 5}, {6, 6, 6}});
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 1u);
     EXPECT_EQ(level.previewCount, 24u);
     LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}});
-    EXPECT_FALSE(level.ConvertToSolids());
+    EXPECT_FALSE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 0u);
 }
 
 TEST_F(Conversion, AnEmptyLevelFailsWithNoBrushesAndAZeroOrigin) {
-    EXPECT_FALSE(level.ConvertToSolids());
+    EXPECT_FALSE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 0u);
     EXPECT_EQ(level.previewCount, 0u);
     EXPECT_FALSE(level.previewBuffer);
@@ -196,19 +193,19 @@ TEST_F(Conversion, AnEmptyLevelFailsWithNoBrushesAndAZeroOrigin) {
 class ConversionRefusals : public ::testing::Test {
 protected:
     ConversionRefusals() {
-        ResetExportScale();
         level.SetBufferFactory(&buffers);
         LoadTriangles(level, {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {0, 1, 1}});
     }
     ScriptedBufferFactory buffers;
     LevelData level;
+    ConversionParameters parameters;
 };
 
 TEST_F(ConversionRefusals, NoPreviewMemoryKeepsThePreviousBrushes) {
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     level.exportOrigin[0] = 7.0f;
     level.allocationGate = [](std::size_t) { return false; };
-    EXPECT_FALSE(level.ConvertToSolids());
+    EXPECT_FALSE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 2u);
     EXPECT_EQ(level.previewCount, 0u);
     EXPECT_FALSE(level.previewVertices);
@@ -216,9 +213,9 @@ TEST_F(ConversionRefusals, NoPreviewMemoryKeepsThePreviousBrushes) {
 }
 
 TEST_F(ConversionRefusals, ARefusedBufferLeavesBrushesAndNoPreviewToDraw) {
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     buffers.refuseCreation = true;
-    EXPECT_FALSE(level.ConvertToSolids());
+    EXPECT_FALSE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushCount, 2u);
     EXPECT_EQ(level.previewCount, 36u);
     EXPECT_FALSE(level.previewBuffer);
@@ -226,16 +223,16 @@ TEST_F(ConversionRefusals, ARefusedBufferLeavesBrushesAndNoPreviewToDraw) {
 
 TEST_F(ConversionRefusals, ARefusedLockKeepsTheNewBuffer) {
     buffers.refuseLock = true;
-    EXPECT_FALSE(level.ConvertToSolids());
+    EXPECT_FALSE(ConvertToSolids(level, parameters));
     EXPECT_TRUE(level.previewBuffer);
     EXPECT_EQ(buffers.createdCounts.back(), 36u);
 }
 
 TEST_F(ConversionRefusals, NoBrushMemoryFailsAndKeepsThePreviousBrushes) {
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     for (int grants : {1, 2}) {  // the preview, then the brush list, then the faces
         level.allocationGate = [grants](std::size_t) mutable { return grants-- > 0; };
-        EXPECT_FALSE(level.ConvertToSolids());
+        EXPECT_FALSE(ConvertToSolids(level, parameters));
         EXPECT_EQ(level.brushCount, 2u);
         EXPECT_EQ(level.brushes[1].faceCount, 4u);
         EXPECT_EQ(level.previewCount, 0u);
@@ -244,11 +241,11 @@ TEST_F(ConversionRefusals, NoBrushMemoryFailsAndKeepsThePreviousBrushes) {
 }
 
 TEST_F(ConversionRefusals, EachBrushReservesExactlyItsKindsFaces) {
-    ASSERT_TRUE(level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(level, parameters));
     EXPECT_EQ(level.brushes[0].faceCapacity, 8u);
     EXPECT_EQ(level.brushes[1].faceCapacity, 4u);
     EXPECT_EQ(level.brushes[1].faces, level.brushes[0].faces + 8);
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

@@ -7,13 +7,33 @@
 #include <cmath>
 #include <limits>
 
+#include "mapexport/MapWriter.h"
 #include "mapexport/SnapToInteger.h"
 #include "mapexport/SolidGeometry.h"
 
-namespace ondrel {
+namespace ondrel::testing {
 namespace {
 
 float FromBits(std::uint32_t bits) { return std::bit_cast<float>(bits); }
+
+// The third is the float nearest 1/3 (0x3EAAAAAB), multiplied, not a
+// division by 3: a sum of 5 gives 1.66666675, where 5/3 would be 1.66666663.
+TEST(TriangleCentroid, MultipliesBySinglePrecisionThird) {
+    const Vector3 c = TriangleCentroid({2, 0, 1}, {2, 0, 1}, {1, 5, 3});
+    EXPECT_EQ(c.x, 1.66666675f);
+    EXPECT_EQ(c.y, 1.66666675f);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(c.x), 0x3FD55556u);
+    EXPECT_NE(c.x, 5.0f / 3.0f);
+}
+
+// (c - origin) * scale, not c * scale - origin * scale: for x = -19.7 with
+// origin -7 the first gives -508.00003 (written -509), the second -508.
+TEST(FacePoints, SubtractTheOriginBeforeScaling) {
+    const BrushFace face{{{-19.7f, 0, 0}, {-7.0f, 0, 0}, {-7.0f, 0, 0}}};
+    char text[kFacePointsBufferSize];
+    FormatFacePoints(face, -7.0f, 0, 0, 40.0f, text);
+    EXPECT_STREQ(text, "(0 0 0) (-509 0 0) (0 0 0)");
+}
 
 TEST(SnapToInteger, FloorsExceptStrictlyBetweenMinusOneAndZero) {
     EXPECT_EQ(SnapToInteger(2.7f), 2);
@@ -75,4 +95,4 @@ TEST(TriangleCentroid, SumsLeftToRightAndMultipliesByTheNearestThird) {
 }
 
 }  // namespace
-}  // namespace ondrel
+}  // namespace ondrel::testing

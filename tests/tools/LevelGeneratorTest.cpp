@@ -10,7 +10,7 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/SolidBuilder.h"
 #include "tests/support/TempFiles.h"
 #include "tools/levelgen/FacilityGenerator.h"
 #include "tools/levelgen/LevelFileFormat.h"
@@ -131,10 +131,9 @@ TEST(FacilityGeneratorTest, LooksLikeALevel) {
     }
     EXPECT_GT(colours.size(), 20u);
 
-    ResetExportScale();
     ImportedLevel imported;
     ASSERT_TRUE(imported.Import(folder.Write("level.txt", text), false));
-    ASSERT_TRUE(imported.level.ConvertToSolids());
+    ASSERT_TRUE(ConvertToSolids(imported.level, {}));
     std::uint32_t pyramids = 0;
     for (std::uint32_t i = 0; i < imported.level.brushCount; ++i) {
         pyramids += imported.level.brushes[i].kind == SolidKind::Tri ? 1 : 0;

@@ -9,7 +9,8 @@
 #include "level/MemoryVertexBuffer.h"
 #include "level/NumberText.h"
 #include "mapexport/ConversionParameters.h"
-#include "mapexport/ExportScale.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
 
 int main(int argc, char** argv) {
     if (argc != 7) {
@@ -20,13 +21,14 @@ int main(int argc, char** argv) {
     DiscardingVertexBufferFactory buffers;
     LevelData level;
     level.SetBufferFactory(&buffers);
-    level.extrudeFactorTris = FloorFactor(static_cast<float>(ParseDecimal(argv[4])));
-    level.extrudeFactorBlocks = FloorFactor(static_cast<float>(ParseDecimal(argv[5])));
-    ExportScale() = FloorFactor(static_cast<float>(ParseDecimal(argv[6])));
+    ConversionParameters parameters;
+    parameters.extrudeFactorTris = FloorFactor(static_cast<float>(ParseDecimal(argv[4])));
+    parameters.extrudeFactorBlocks = FloorFactor(static_cast<float>(ParseDecimal(argv[5])));
+    parameters.exportScale = FloorFactor(static_cast<float>(ParseDecimal(argv[6])));
     level.Import(std::filesystem::path(argv[1]), std::string(argv[3]) == "binary");
-    if (!level.ConvertToSolids()) {
+    if (!ConvertToSolids(level, parameters)) {
         std::fprintf(stderr, "Unable to convert to solids.\n");
         return 2;
     }
-    return level.WriteMapFile(argv[2]) ? 0 : 3;
+    return WriteMapFile(level, argv[2], parameters) ? 0 : 3;
 }

@@ -1,4 +1,4 @@
-#include "cli/FileConversion.h"
+#include "conversion/ConversionJob.h"
 
 #include <cerrno>
 #include <chrono>
@@ -9,8 +9,10 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidBuilder.h"
 
-namespace ondrel::cli {
+namespace ondrel::conversion {
 namespace {
 
 namespace fs = std::filesystem;
@@ -74,22 +76,19 @@ void CountSolids(const LevelData& level, ConversionResult& result) {
     for (int axis = 0; axis < 3; ++axis) result.origin[axis] = level.exportOrigin[axis];
 }
 
-void Convert(const PlannedFile& file, const ConversionFactors& factors, ConversionProgress& progress,
-             ConversionResult& result) {
-    if (!CheckInput(file.input, result)) return;
+void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionResult& result) {
+    if (!CheckInput(job.input, result)) return;
 
     DiscardingVertexBufferFactory buffers;
     LevelData level;
     level.SetBufferFactory(&buffers);
-    level.extrudeFactorTris = factors.extrudeFactorTris;
-    level.extrudeFactorBlocks = factors.extrudeFactorBlocks;
 
     progress.EnterPhase(ConversionPhase::Importing);
-    const bool imported = level.Import(fs::path(file.input), file.binary);
+    const bool imported = level.Import(fs::path(job.input), job.binary);
     result.verticesRead = level.sourceCount;
     result.trianglesRead = level.sourceCount / 3;
     std::string why;
-    if (!imported && level.sourceCount == 0 && !OpenableForReading(file.input, why)) {
+    if (!imported && level.sourceCount == 0 && !OpenableForReading(job.input, why)) {
         result.status = ConversionStatus::InputUnreadable;
         result.problem = "cannot be read: " + why;
         return;
@@ -97,12 +96,12 @@ void Convert(const PlannedFile& file, const ConversionFactors& factors, Conversi
     if (result.trianglesRead == 0) {
         result.status = ConversionStatus::NoWholeTriangle;
         result.problem = std::string(kUnableToConvert) + " " +
-                         NoTriangleReason(file.input, level.sourceCount, file.binary);
+                         NoTriangleReason(job.input, level.sourceCount, job.binary);
         return;
     }
 
     progress.EnterPhase(ConversionPhase::Converting);
-    if (!level.ConvertToSolids()) {
+    if (!ConvertToSolids(level, job.parameters)) {
         result.status = ConversionStatus::ConversionFailed;
         result.problem = std::string(kUnableToConvert) + " Not enough memory for the solids.";
         return;
@@ -110,26 +109,25 @@ void Convert(const PlannedFile& file, const ConversionFactors& factors, Conversi
     CountSolids(level, result);
 
     progress.EnterPhase(ConversionPhase::Writing);
-    if (!level.WriteMapFile(file.output, &why)) {
+    if (!WriteMapFile(level, job.output, job.parameters, &why)) {
         result.status = ConversionStatus::OutputFailed;
-        result.problem = "cannot write " + file.output + (why.empty() ? "" : ": " + why);
+        result.problem = "cannot write " + job.output + (why.empty() ? "" : ": " + why);
         return;
     }
     std::error_code error;
-    result.outputBytes = fs::file_size(file.output, error);
+    result.outputBytes = fs::file_size(job.output, error);
 }
 
 }  // namespace
 
-ConversionResult ConvertFile(const PlannedFile& file, const ConversionFactors& factors,
-                             ConversionProgress& progress) {
+ConversionResult RunConversion(const ConversionJob& job, ConversionProgress& progress) {
     const auto start = std::chrono::steady_clock::now();
     ConversionResult result;
-    result.input = file.input;
-    result.output = file.output;
-    Convert(file, factors, progress, result);
+    result.input = job.input;
+    result.output = job.output;
+    Convert(job, progress, result);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }
 
-}  // namespace ondrel::cli
+}  // namespace ondrel::conversion

@@ -1,6 +1,7 @@
 #pragma once
 // A convex solid as the map format describes it: an ordered list of faces,
 // each given by three points whose order carries the face's orientation.
+// The level holds the solids of its last conversion; mapexport makes them.
 
 #include <cstdint>
 
@@ -24,9 +25,5 @@ struct Brush {
     std::uint32_t faceCapacity = 0;
     SolidKind kind = SolidKind::Block;
 };
-
-// Faces each kind of solid has; a brush reserves exactly that many.
-inline constexpr std::uint32_t kBlockFaceCount = 8;
-inline constexpr std::uint32_t kTriFaceCount = 4;
 
 }  // namespace ondrel

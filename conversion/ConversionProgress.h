@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-namespace ondrel::cli {
+namespace ondrel::conversion {
 
 enum class ConversionPhase { Importing, Converting, Writing };
 
@@ -27,4 +27,4 @@ public:
     void EndFile() override {}
 };
 
-}  // namespace ondrel::cli
+}  // namespace ondrel::conversion

@@ -1,8 +1,6 @@
-#include "level/Utf16Path.h"
+#include "unicode/Utf16ToUtf8.h"
 
-#include <string>
-
-namespace ondrel {
+namespace ondrel::unicode {
 namespace {
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -26,23 +24,26 @@ void AppendUtf8(std::string& out, char32_t c) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+char32_t CombineSurrogates(char16_t high, char16_t low) {
+    return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) +
+           (static_cast<char32_t>(low) - 0xDC00);
+}
+
 }  // namespace
 
-std::filesystem::path PathFromUtf16(std::u16string_view text) {
+std::string Utf16ToUtf8(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
+        const char16_t c = text[i];
         if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            char32_t pair = 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) +
-                            (static_cast<char32_t>(text[i + 1]) - 0xDC00);
-            AppendUtf8(bytes, pair);
+            AppendUtf8(bytes, CombineSurrogates(c, text[i + 1]));
             ++i;
         } else {
             AppendUtf8(bytes, c);
         }
     }
-    return std::filesystem::path(std::move(bytes));
+    return bytes;
 }
 
-}  // namespace ondrel
+}  // namespace ondrel::unicode

@@ -1,6 +1,6 @@
-#include "cli/ConversionProgress.h"
+#include "conversion/ConversionProgress.h"
 
-namespace ondrel::cli {
+namespace ondrel::conversion {
 
 const char* PhaseName(ConversionPhase phase) {
     switch (phase) {
@@ -11,4 +11,4 @@ const char* PhaseName(ConversionPhase phase) {
     return "";
 }
 
-}  // namespace ondrel::cli
+}  // namespace ondrel::conversion

@@ -1,37 +1,32 @@
 // One input to one map through the level code, and how each way of failing
-// is told apart, reported and mapped to an exit code.
+// is told apart and reported.
 
 #include <gtest/gtest.h>
 
-#include "cli/ExitCode.h"
-#include "cli/FileConversion.h"
-#include "cli/SummaryLine.h"
-#include "mapexport/ExportScale.h"
+#include "conversion/ConversionJob.h"
 #include "tests/support/TempFiles.h"
 #include "tools/levelgen/FacilityGenerator.h"
 #include "tools/levelgen/LevelFileFormat.h"
 
-namespace ondrel::cli {
+namespace ondrel::testing {
 namespace {
 
-using ondrel::testing::ReadWholeFile;
-using ondrel::testing::TempFolder;
+using namespace conversion;
 
-class FileConversionTest : public ::testing::Test {
+class ConversionJobTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetExportScale(); }
-    void TearDown() override { ResetExportScale(); }
-
     ConversionResult Convert(const std::filesystem::path& input, bool binary,
-                             const std::string& outputName = "out.map", ConversionFactors factors = {}) {
+                             const std::string& outputName = "out.map",
+                             ConversionParameters parameters = {}) {
         SilentProgress progress;
-        return ConvertFile({input.string(), folder.File(outputName).string(), binary}, factors, progress);
+        return RunConversion({input.string(), folder.File(outputName).string(), binary, parameters},
+                             progress);
     }
 
     TempFolder folder;
 };
 
-TEST_F(FileConversionTest, ConvertsBothFormatsOfALevelToTheSameMap) {
+TEST_F(ConversionJobTest, ConvertsBothFormatsOfALevelToTheSameMap) {
     const auto level = levelgen::GenerateFacility({3000, 5});
     std::string text, binary;
     levelgen::AppendTextLevel(level, text);
@@ -53,20 +48,22 @@ TEST_F(FileConversionTest, ConvertsBothFormatsOfALevelToTheSameMap) {
 
 // The triangle (0,0,0) (1,0,0) (0,0,1) in level units is a prism whose
 // pushed-out face lies -blocks/scale below it; written, that is -blocks.
-TEST_F(FileConversionTest, UsesTheGivenFactorsAndScale) {
+TEST_F(ConversionJobTest, UsesTheGivenFactorsAndScale) {
     const auto input = folder.WriteLines("one.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1",
                                                      "0", "0", "10", "-1"});
     ASSERT_EQ(Convert(input, false, "default.map").status, ConversionStatus::Converted);
     EXPECT_NE(ReadWholeFile(folder.File("default.map")).find("\t(0 40 -6) (0 0 -6) (40 0 -6) BASE_COLD"),
               std::string::npos);
 
-    ExportScale() = 80.0f;
-    ASSERT_EQ(Convert(input, false, "thick.map", {5.0f, 12.0f}).status, ConversionStatus::Converted);
+    ASSERT_EQ(Convert(input, false, "thick.map", {5.0f, 12.0f, 80.0f}).status, ConversionStatus::Converted);
     EXPECT_NE(ReadWholeFile(folder.File("thick.map")).find("\t(0 80 -12) (0 0 -12) (80 0 -12) BASE_COLD"),
               std::string::npos);
+    // The next job states its own parameters; nothing of the last one stays.
+    ASSERT_EQ(Convert(input, false, "again.map").status, ConversionStatus::Converted);
+    EXPECT_EQ(ReadWholeFile(folder.File("again.map")), ReadWholeFile(folder.File("default.map")));
 }
 
-TEST_F(FileConversionTest, TellsEachInputFailureApart) {
+TEST_F(ConversionJobTest, TellsEachInputFailureApart) {
     struct Case {
         std::filesystem::path input;
         bool binary;
@@ -90,47 +87,20 @@ TEST_F(FileConversionTest, TellsEachInputFailureApart) {
         const ConversionResult result = Convert(c.input, c.binary);
         EXPECT_EQ(result.status, c.status) << c.input;
         EXPECT_NE(result.problem.find(c.says), std::string::npos) << result.problem;
-        EXPECT_EQ(ExitCodeFor(result.status), ExitCode::InputFailed);
         EXPECT_FALSE(std::filesystem::exists(folder.File("out.map"))) << c.input;
     }
 }
 
-TEST_F(FileConversionTest, AnUnwritableOutputIsAnOutputFailure) {
+TEST_F(ConversionJobTest, AnUnwritableOutputIsAnOutputFailure) {
     const auto input = folder.WriteLines("one.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1",
                                                      "0", "0", "10", "-1"});
     SilentProgress progress;
-    const ConversionResult result =
-        ConvertFile({input.string(), (folder.Path() / "no-such-dir" / "x.map").string(), false}, {}, progress);
+    const ConversionResult result = RunConversion(
+        {input.string(), (folder.Path() / "no-such-dir" / "x.map").string(), false, {}}, progress);
     EXPECT_EQ(result.status, ConversionStatus::OutputFailed);
     EXPECT_NE(result.problem.find("no-such-dir/x.map"), std::string::npos) << result.problem;
     EXPECT_EQ(result.trianglesRead, 1u);
-    EXPECT_EQ(ExitCodeFor(result.status), ExitCode::OutputFailed);
-}
-
-TEST(ExitCodeTest, TheMostSeriousFailureOfABatchWins) {
-    EXPECT_EQ(ExitCodeFor(ConversionStatus::Converted), ExitCode::Success);
-    EXPECT_EQ(MoreSerious(ExitCode::Success, ExitCode::InputFailed), ExitCode::InputFailed);
-    EXPECT_EQ(MoreSerious(ExitCode::OutputFailed, ExitCode::InputFailed), ExitCode::OutputFailed);
-    EXPECT_EQ(MoreSerious(ExitCode::InputFailed, ExitCode::Success), ExitCode::InputFailed);
-}
-
-TEST(SummaryLineTest, NamesCountsOriginOutputSizeAndTime) {
-    ConversionResult result;
-    result.input = "levels/dam.txt";
-    result.output = "maps/dam.map";
-    result.trianglesRead = 3;
-    result.prisms = 2;
-    result.pyramids = 1;
-    result.brushes = 3;
-    result.origin[0] = -12.0f;
-    result.origin[1] = 1000000.0f;
-    result.origin[2] = 0.0f;
-    result.outputBytes = 4321;
-    result.seconds = 0.0125;
-    EXPECT_EQ(FormatSummaryLine(result),
-              "levels/dam.txt: 3 triangles read, 2 prisms, 1 pyramids, 3 brushes, origin (-12 1000000 0), "
-              "wrote maps/dam.map (4321 bytes) in 0.013 s");
 }
 
 }  // namespace
-}  // namespace ondrel::cli
+}  // namespace ondrel::testing

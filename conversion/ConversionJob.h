@@ -1,14 +1,22 @@
 #pragma once
-// One input converted to one map, by the same level code the viewer runs:
-// import, conversion to solids, map writing.
+// One level file converted to one map, by the same level code the viewer
+// runs: import, conversion to solids, map writing. The job carries its own
+// parameters, so a batch never passes one file's settings to the next.
 
 #include <cstdint>
 #include <string>
 
-#include "cli/ConversionProgress.h"
-#include "cli/OutputPlan.h"
+#include "conversion/ConversionProgress.h"
+#include "mapexport/ConversionParameters.h"
 
-namespace ondrel::cli {
+namespace ondrel::conversion {
+
+struct ConversionJob {
+    std::string input;
+    std::string output;
+    bool binary = false;
+    ConversionParameters parameters;
+};
 
 enum class ConversionStatus {
     Converted,
@@ -35,13 +43,6 @@ struct ConversionResult {
     double seconds = 0.0;
 };
 
-struct ConversionFactors {
-    float extrudeFactorTris = 5.0f;
-    float extrudeFactorBlocks = 6.0f;
-};
+ConversionResult RunConversion(const ConversionJob& job, ConversionProgress& progress);
 
-// The export scale is process-wide (ExportScale()); the caller sets it.
-ConversionResult ConvertFile(const PlannedFile& file, const ConversionFactors& factors,
-                             ConversionProgress& progress);
-
-}  // namespace ondrel::cli
+}  // namespace ondrel::conversion
