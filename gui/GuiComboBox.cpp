@@ -2,6 +2,7 @@
 
 #include "framework/Framework.h"
 #include "gui/GuiDialog.h"
+#include "gui/GuiText.h"
 
 #include <algorithm>
 #include <new>

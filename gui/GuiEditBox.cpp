@@ -1,7 +1,9 @@
 #include "gui/GuiEditBox.h"
 
+#include "framework/FrameTimer.h"
 #include "framework/Framework.h"
 #include "gui/GuiDialog.h"
+#include "gui/GuiText.h"
 
 #include <algorithm>
 #include <new>
@@ -21,24 +23,9 @@ bool KeyHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
 RECT Shrunk(const RECT& rect, int by) { return RECT{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by}; }
 
-int TextLength(const WCHAR* text) {
-    int length = 0;
-    while (text[length] != 0) {
-        ++length;
-    }
-    return length;
-}
-
 }  // namespace
 
-double CaretClock() {
-    LARGE_INTEGER frequency{};
-    LARGE_INTEGER counter{};
-    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart == 0 || !QueryPerformanceCounter(&counter)) {
-        return 0.0;
-    }
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double CaretClock() { return framework::GetGlobalTimer().CounterTime(); }
 
 HRESULT GuiDialog::AddEditBox(int id, LPCWSTR text, int x, int y, int width, int height, bool isDefault,
                               GuiEditBox** created) {

@@ -1,5 +1,6 @@
 #include "gui/GuiTextBuffer.h"
 
+#include "gui/GuiText.h"
 #include "gui/GuiTextBufferService.h"
 
 #include <algorithm>
@@ -9,14 +10,6 @@ namespace ondrel::gui {
 namespace {
 
 constexpr DWORD kAnalysisFlags = SSA_BREAK | SSA_GLYPHS | SSA_FALLBACK | SSA_LINK;
-
-int TextLength(const WCHAR* text) {
-    int length = 0;
-    while (text[length] != 0) {
-        ++length;
-    }
-    return length;
-}
 
 }  // namespace
 
