@@ -18,18 +18,9 @@
 #include "gui/GuiSharedState.h"
 #include "platform/recording/RecordingWorld.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
+#include "tests/devicesettings/dialog/SourceTreeMedia.h"
 
 namespace ondrel::testing {
-
-inline HRESULT SourceTreeMedia(LPWSTR destination, int capacity, LPCWSTR name) {
-    const std::u16string wanted(name);
-    if (wanted != u"UI\\Controls.dds") return framework::MediaNotFound;
-    const std::string path = ONDREL_SOURCE_DIR "/media/UI/Controls.dds";
-    if (static_cast<int>(path.size()) >= capacity) return E_FAIL;
-    for (std::size_t i = 0; i < path.size(); ++i) destination[i] = static_cast<WCHAR>(path[i]);
-    destination[path.size()] = 0;
-    return S_OK;
-}
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
