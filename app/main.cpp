@@ -13,6 +13,7 @@
 #include "app/SceneObjects.h"
 #include "app/ViewerCamera.h"
 #include "app/ViewerLevel.h"
+#include "devicesettings/dialog/SettingsDialog.h"
 #include "framework/Framework.h"
 #include "gui/GuiResourceManager.h"
 #include "platform/opengl/OpenGlDirect3D.h"
@@ -31,6 +32,7 @@ std::vector<std::u16string> Arguments(int argc, char** argv) {
 // so nothing outlives what it points at.
 void ReleaseSingleInstances() {
     ondrel::app::ResetAppPanels();
+    ondrel::devicesettings::ResetSettingsDialog();
     ondrel::gui::ResetGlobalResourceManager();
     ondrel::app::ResetScene();
     ondrel::app::ResetViewerLevel();
@@ -49,8 +51,10 @@ int main(int argc, char** argv) {
     ondrel::platform::UseSdlWindowSystem();
     ondrel::graphics::UseOpenGlBackend();
     ondrel::app::RegisterInstallPath();
-    // The GUI's device objects follow the framework's device.
+    // The GUI's device objects follow the framework's device, and F2 or the
+    // "Change device (F2)" button open the device settings dialog.
     ondrel::framework::SetResourceManager(&ondrel::gui::GetGlobalResourceManager());
+    ondrel::framework::SetSettingsDialogMaker(&ondrel::devicesettings::MakeSettingsDialog);
     const int exitCode = ondrel::app::RunApplication(ondrel::app::LevelFileArgument(Arguments(argc, argv)));
     ReleaseSingleInstances();
     return exitCode;
