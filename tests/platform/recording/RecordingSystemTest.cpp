@@ -5,7 +5,8 @@
 #include "platform/win32/Windows.h"
 #include "tests/support/RecordingFixture.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 using recording::RecordingWorld;
@@ -195,4 +196,4 @@ TEST(GraphicsBackendTest, EntryPointRefusesOtherVersionsAndFollowsTheInstalledBa
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing
