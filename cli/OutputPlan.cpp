@@ -24,12 +24,22 @@ bool NamesDirectory(const std::string& output) {
     return output.back() == '/' || fs::is_directory(output, ignored);
 }
 
-// Compares names as the file system will resolve them, also for files that
-// do not exist yet.
-std::string Canonical(const std::string& path) {
-    std::error_code ignored;
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
+// A name as the file system will resolve it, also for a file that does not
+// exist yet; empty, with `error` set, when it cannot be resolved.
+std::string Canonical(const std::string& path, std::error_code& error) {
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
+    if (error) return {};
     return resolved.lexically_normal().string();
+}
+
+// For an output whose folder cannot be resolved: its name as written, so
+// that two inputs meant for the same unresolvable place still clash. Its
+// write will fail and say why.
+std::string ComparableOutput(const std::string& path) {
+    std::error_code error;
+    std::string resolved = Canonical(path, error);
+    if (!error) return resolved;
+    return fs::absolute(path, error).lexically_normal().string();
 }
 
 bool ChooseFormat(FormatChoice choice, const std::string& input) {
@@ -41,12 +51,27 @@ bool ChooseFormat(FormatChoice choice, const std::string& input) {
     return conversion::IsBinaryName(input);
 }
 
-std::string CheckDistinct(const std::vector<PlannedFile>& files) {
+// An input that cannot be resolved is marked as failed and takes no part
+// in the comparisons: it will not be read, so nothing is written for it.
+void ResolveInputs(std::vector<PlannedFile>& files, std::map<std::string, const PlannedFile*>& byInput) {
+    for (PlannedFile& file : files) {
+        std::error_code error;
+        const std::string input = Canonical(file.input, error);
+        if (error) {
+            file.problem = "cannot resolve the path: " + error.message();
+        } else {
+            byInput.emplace(input, &file);
+        }
+    }
+}
+
+std::string CheckDistinct(std::vector<PlannedFile>& files) {
     std::map<std::string, const PlannedFile*> byOutput;
     std::map<std::string, const PlannedFile*> byInput;
-    for (const PlannedFile& file : files) byInput.emplace(Canonical(file.input), &file);
+    ResolveInputs(files, byInput);
     for (const PlannedFile& file : files) {
-        const std::string output = Canonical(file.output);
+        if (!file.problem.empty()) continue;
+        const std::string output = ComparableOutput(file.output);
         if (const auto input = byInput.find(output); input != byInput.end()) {
             return file.output + " would overwrite the input " + input->second->input;
         }

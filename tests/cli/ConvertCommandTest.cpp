@@ -105,6 +105,34 @@ TEST_F(ConvertCommandTest, AnInputThatCannotBeReadExitsWithTwo) {
     EXPECT_FALSE(fs::exists("/tmp/ondrel-never.map"));
 }
 
+// An input whose path cannot be resolved (a folder the user may not
+// search, a name longer than the system allows) fails alone; the batch is
+// not a usage error.
+TEST_F(ConvertCommandTest, AnInputThatCannotBeResolvedFailsAloneWithTwo) {
+    const std::string tooLong = std::string(300, 'x') + ".txt";
+    ProcessOutcome run = Run({"a.txt", tooLong});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find(tooLong + ": "), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("overwrite"), std::string::npos) << run.err;
+    EXPECT_EQ(CountLines(run.out), 1);
+    EXPECT_TRUE(Exists("a.map"));
+
+    if (getuid() != 0) return;  // a folder owned by someone else needs root to make
+    fs::remove(work / "a.map");
+    fs::create_directory(work / "secret");
+    folder.WriteLines("work/secret/b.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1", "0", "0", "10", "-1"});
+    fs::permissions(work / "secret", fs::perms::owner_all);
+    fs::permissions(work, fs::perms::all);
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    constexpr int kNobody = 65534;
+    run = testing::RunProcess(ONDREL_CONVERT_PATH, {"a.txt", "secret/b.txt"}, work, folder.Path(), kNobody);
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("secret/b.txt: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Permission denied"), std::string::npos) << run.err;
+    EXPECT_TRUE(Exists("a.map"));
+    EXPECT_FALSE(Exists("secret/b.map"));
+}
+
 TEST_F(ConvertCommandTest, OneBadInputDoesNotStopTheBatch) {
     const ProcessOutcome run = Run({"a.txt", "missing.txt", "b.txt"});
     EXPECT_EQ(run.exitCode, 2);
