@@ -11,6 +11,7 @@
 #include "cli/ConvertOptions.h"
 #include "cli/HelpText.h"
 #include "cli/TerminalProgress.h"
+#include "conversion/SignalCleanup.h"
 
 int main(int argc, char** argv) {
     using namespace ondrel::cli;
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ondrel-convert: warning: %s\n", warning.c_str());
     }
 
+    ondrel::conversion::RemoveUnfinishedMapsOnSignals();
     std::unique_ptr<ondrel::conversion::ConversionProgress> progress;
     if (!parsed.options.quiet && isatty(STDERR_FILENO)) {
         progress = std::make_unique<TerminalProgress>(stderr);

@@ -1,5 +1,7 @@
 #include "mapexport/MapFileSink.h"
 
+#include "mapexport/TemporaryFileRegistry.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -84,7 +86,7 @@ bool MapFileSink::Open(const std::string& targetPath) {
         return false;
     }
     std::string pattern = DirectoryOf(targetPath_) + "/.ondrel-map-XXXXXX";
-    descriptor_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    descriptor_ = TemporaryFiles().Create(pattern);
     if (descriptor_ < 0) {
         Fail("cannot create a file in the target's folder", errno);
         return false;
@@ -131,6 +133,7 @@ bool MapFileSink::Commit() {
         Discard();
         return false;
     }
+    TemporaryFiles().Forget(temporaryPath_);
     temporaryPath_.clear();
     return true;
 }
@@ -148,6 +151,7 @@ void MapFileSink::Discard() {
     }
     if (!temporaryPath_.empty()) {
         ::unlink(temporaryPath_.c_str());
+        TemporaryFiles().Forget(temporaryPath_);
         temporaryPath_.clear();
     }
 }
