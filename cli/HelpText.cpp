@@ -23,6 +23,7 @@ const char* HelpText() {
            "      --tris X           pyramid height in map units (default 5)\n"
            "      --blocks X         prism thickness in map units (default 6)\n"
            "      --scale X          map units per level unit (default 40)\n"
+           "                         each X is a decimal number such as 12, 2.5 or 1e3;\n"
            "                         values below 0.1 become 0.1, with a warning\n"
            "  -q, --quiet            print no summary and no progress\n"
            "  -h, --help             print this help\n"
