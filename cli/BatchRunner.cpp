@@ -38,6 +38,7 @@ ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
         if (result.status == ConversionStatus::Converted) {
             if (!options.quiet) std::fprintf(out, "%s\n", FormatSummaryLine(result).c_str());
             std::fflush(out);
+            if (result.saturated) std::fprintf(err, "ondrel-convert: warning: %s\n", FormatClampWarning(result).c_str());
         } else {
             std::fprintf(err, "ondrel-convert: %s\n", FormatErrorLine(result).c_str());
         }

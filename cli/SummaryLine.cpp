@@ -27,6 +27,16 @@ std::string FormatSummaryLine(const conversion::ConversionResult& result) {
            std::to_string(result.outputBytes) + " bytes) in " + std::string(seconds, secondsEnd.ptr) + " s";
 }
 
+std::string FormatClampWarning(const conversion::ConversionResult& result) {
+    std::string advice = "no scale of 0.1 or more fits";
+    if (result.largestFittingScale) {
+        char scale[64];
+        const auto end = std::to_chars(scale, scale + sizeof scale, *result.largestFittingScale);
+        advice = "--scale " + std::string(scale, end.ptr) + " or less fits";
+    }
+    return result.input + ": coordinates too large for a map were clamped to the 32-bit range; " + advice;
+}
+
 std::string FormatErrorLine(const conversion::ConversionResult& result) {
     return result.input + ": " + result.problem;
 }

@@ -11,6 +11,7 @@
 #include "level/MemoryVertexBuffer.h"
 #include "mapexport/MapWriter.h"
 #include "mapexport/SolidBuilder.h"
+#include "conversion/ScaleFit.h"
 
 namespace ondrel::conversion {
 namespace {
@@ -53,9 +54,18 @@ bool OpenableForReading(const std::string& input, std::string& why) {
     return true;
 }
 
+// Asked of the file itself, not of its size: files of /proc and /sys say
+// they are empty and still have text to read.
+bool HasNoBytes(const std::string& input) {
+    std::FILE* file = std::fopen(input.c_str(), "rb");
+    if (file == nullptr) return false;
+    const bool empty = std::fgetc(file) == EOF;
+    std::fclose(file);
+    return empty;
+}
+
 std::string NoTriangleReason(const std::string& input, std::uint32_t vertices, bool binary) {
-    std::error_code error;
-    if (fs::file_size(input, error) == 0 && !error) return "The file is empty.";
+    if (HasNoBytes(input)) return "The file is empty.";
     if (vertices == 0) {
         return std::string("No vertex could be read as ") + (binary ? "binary" : "text") +
                " (is it a level export, and in that format?).";
@@ -109,13 +119,16 @@ void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionR
     CountSolids(level, result);
 
     progress.EnterPhase(ConversionPhase::Writing);
-    if (!WriteMapFile(level, job.output, job.parameters, &why)) {
+    ScaledSpan span;
+    if (!WriteMapFile(level, job.output, job.parameters, &why, &span)) {
         result.status = ConversionStatus::OutputFailed;
         result.problem = "cannot write " + job.output + (why.empty() ? "" : ": " + why);
         return;
     }
     std::error_code error;
     result.outputBytes = fs::file_size(job.output, error);
+    result.saturated = span.Clamped();
+    if (result.saturated) result.largestFittingScale = LargestFittingScale(level, job.parameters);
 }
 
 }  // namespace

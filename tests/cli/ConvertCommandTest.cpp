@@ -66,6 +66,17 @@ TEST_F(ConvertCommandTest, ParametersReachTheMap) {
               std::string::npos);
 }
 
+// Clamped coordinates are converted as before, with one warning per file.
+TEST_F(ConvertCommandTest, ClampedCoordinatesWarnOncePerFile) {
+    const ProcessOutcome run = Run({"--scale", "1e10", "a.txt", "b.txt"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(CountLines(run.err), 2) << run.err;
+    EXPECT_NE(run.err.find("warning: a.txt: coordinates too large for a map were clamped"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("--scale 2.147e+09 or less fits"), std::string::npos) << run.err;
+    EXPECT_EQ(Run({"a.txt", "b.txt"}).err, "");
+}
+
 TEST_F(ConvertCommandTest, InputsThatCannotBeConvertedExitWithTwo) {
     fs::create_directory(work / "folder");
     const struct {
