@@ -4,6 +4,7 @@
 #include <map>
 #include <system_error>
 
+#include "cli/DisplayName.h"
 #include "conversion/BinaryName.h"
 
 namespace ondrel::cli {
@@ -19,9 +20,9 @@ std::string MapNameIn(const std::string& directory, const std::string& input) {
     return (fs::path(directory) / fs::path(input).filename().replace_extension(".map")).string();
 }
 
-bool NamesDirectory(const std::string& output) {
+bool IsDirectory(const std::string& path) {
     std::error_code ignored;
-    return output.back() == '/' || fs::is_directory(output, ignored);
+    return fs::is_directory(path, ignored);
 }
 
 // A name as the file system will resolve it, also for a file that does not
@@ -73,12 +74,12 @@ std::string CheckDistinct(std::vector<PlannedFile>& files) {
         if (!file.problem.empty()) continue;
         const std::string output = ComparableOutput(file.output);
         if (const auto input = byInput.find(output); input != byInput.end()) {
-            return file.output + " would overwrite the input " + input->second->input;
+            return DisplayName(file.output) + " would overwrite the input " + DisplayName(input->second->input);
         }
         const auto [earlier, added] = byOutput.emplace(output, &file);
         if (!added) {
-            return earlier->second->input + " and " + file.input + " would both be written to " +
-                   file.output;
+            return DisplayName(earlier->second->input) + " and " + DisplayName(file.input) +
+                   " would both be written to " + DisplayName(file.output);
         }
     }
     return {};
@@ -88,10 +89,15 @@ std::string CheckDistinct(std::vector<PlannedFile>& files) {
 
 OutputPlan PlanOutputs(const ConvertOptions& options) {
     OutputPlan plan;
-    const bool intoDirectory = !options.output.empty() && NamesDirectory(options.output);
-    if (options.inputs.size() > 1 && !options.output.empty() && !intoDirectory) {
-        plan.error = "with several inputs, -o must name an existing directory (" + options.output +
-                     " is not one)";
+    // One rule for folders: -o names one when it ends in '/' or when there
+    // are several inputs, and that folder must exist; a missing one is a
+    // usage error before anything is converted.
+    const bool intoDirectory = !options.output.empty() && IsDirectory(options.output);
+    if (!options.output.empty() && !intoDirectory &&
+        (options.inputs.size() > 1 || options.output.back() == '/')) {
+        plan.error = "-o must name an existing directory" +
+                     std::string(options.inputs.size() > 1 ? " with several inputs" : "") + " (" +
+                     DisplayName(options.output) + " is not one)";
         return plan;
     }
     for (const std::string& input : options.inputs) {

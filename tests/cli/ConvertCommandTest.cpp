@@ -187,6 +187,45 @@ TEST_F(ConvertCommandTest, OutputIsAFileForOneInputAndADirectoryForSeveral) {
     EXPECT_NE(run.err.find("existing directory"), std::string::npos);
 }
 
+// A folder named with a trailing slash must exist, whatever the number of
+// inputs: one usage error before anything is converted, not a failed write
+// per file.
+TEST_F(ConvertCommandTest, AMissingOutputFolderIsOneUsageError) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"a.txt", "b.txt", "-o", "newdir/"}, {"a.txt", "-o", "newdir/"},
+          {"a.txt", "b.txt", "-o", "x.map"}}) {
+        const ProcessOutcome run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.size() << " " << run.err;
+        EXPECT_EQ(CountLines(run.err), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(Exists("newdir"));
+}
+
+// What cannot be written to standard output (a full disk) is reported and
+// fails the run, as it does for the usual command-line tools.
+TEST_F(ConvertCommandTest, AFailedWriteToStandardOutputIsAnError) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"a.txt"}, {"--help"}}) {
+        std::vector<std::string> shell = {"-c", "exec \"$0\" \"$@\" >/dev/full", ONDREL_CONVERT_PATH};
+        shell.insert(shell.end(), arguments.begin(), arguments.end());
+        const ProcessOutcome run = testing::RunProcess("/bin/sh", shell, work, folder.Path());
+        EXPECT_NE(run.exitCode, 0) << arguments[0];
+        EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
+    }
+}
+
+// Control characters in a name would break the one-line-per-file output or
+// drive the terminal; they are shown escaped, inside quotes.
+TEST_F(ConvertCommandTest, ControlCharactersInNamesAreQuoted) {
+    fs::copy_file(work / "a.txt", work / "odd\nname\x1B[2J.txt");
+    const ProcessOutcome run = Run({"odd\nname\x1B[2J.txt", "missing\r.txt"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(CountLines(run.out), 1) << run.out;
+    EXPECT_EQ(run.out.rfind("\"odd\\nname\\x1b[2J.txt\": 1 triangles read", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("wrote \"odd\\nname\\x1b[2J.map\" ("), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("\"missing\\r.txt\": no such file"), std::string::npos) << run.err;
+}
+
 TEST_F(ConvertCommandTest, UsageErrorsExitWithOneAndConvertNothing) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"a.txt", "--bogus"}, {"a.txt", "--tris"}, {"a.txt", "a.txt"}}) {
