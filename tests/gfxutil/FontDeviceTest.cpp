@@ -1,7 +1,7 @@
 // Fonts on the recording device: glyph pages in the managed pool, uploads
 // only when the atlas changed, measuring without device work, failures.
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "gfxutil/GfxFont.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The complex-script stand-in measured through a font: it agrees with what
 // the font draws, and the placeholders answer as a missing service does.
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "gfxutil/ScriptString.h"
 
 #include <string>

@@ -2,8 +2,8 @@
 // draw elements: each texture rectangle scaled to fill a screen rectangle
 // and tinted with a state colour.
 
-#include "GlDevice.h"
-#include "SkinLayout.h"
+#include "tests/support/GlDevice.h"
+#include "tools/skingen/SkinLayout.h"
 #include "gfxutil/GfxFont.h"
 #include "gfxutil/GfxSprite.h"
 #include "gfxutil/GfxTexture.h"

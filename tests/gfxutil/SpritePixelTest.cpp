@@ -1,7 +1,7 @@
 // Sprites as a person sees them: placement under a scaling transform, the
 // part of the texture drawn, and colour modulation, on the OpenGL device.
 
-#include "GlDevice.h"
+#include "tests/support/GlDevice.h"
 #include "gfxutil/GfxSprite.h"
 #include "gfxutil/DeviceTexture.h"
 

@@ -1,7 +1,7 @@
 // Sprite batches on the recording device: how draws are grouped, and that
 // a batch leaves the device's state as it found it unless told otherwise.
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "gfxutil/GfxSprite.h"
 
 namespace {

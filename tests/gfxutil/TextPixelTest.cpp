@@ -1,6 +1,6 @@
 // Text as a person sees it: drawn by the OpenGL device and read back.
 
-#include "GlDevice.h"
+#include "tests/support/GlDevice.h"
 #include "gfxutil/GfxFont.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Loading DDS files into managed textures, and refusing damaged ones.
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "gfxutil/GfxErrors.h"
 #include "gfxutil/GfxTexture.h"
 #include "gfxutil/DdsCodec.h"
