@@ -26,7 +26,8 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-MapFileSink::MapFileSink() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
+// The buffer is not cleared: every byte is written before it is read.
+MapFileSink::MapFileSink() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 MapFileSink::~MapFileSink() { Discard(); }
 
