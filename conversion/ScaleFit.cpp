@@ -17,14 +17,14 @@ constexpr double kRoundingMargin = 1e-6;
 
 // The distance from the origin, in level units, of the source point farthest
 // from it on any axis. Only whole triangles are written.
-double FarthestFromOrigin(const LevelData& level) {
+double FarthestFromOrigin(const LevelData& level, const float (&origin)[3]) {
     double farthest = 0.0;
     const std::uint32_t written = level.sourceCount / 3 * 3;
     for (std::uint32_t i = 0; i < written; ++i) {
         const LevelVertex& v = level.sourceVertices[i];
         const float position[3] = {v.x, v.y, v.z};
         for (int axis = 0; axis < 3; ++axis) {
-            const double distance = std::fabs(double(position[axis]) - double(level.exportOrigin[axis]));
+            const double distance = std::fabs(double(position[axis]) - double(origin[axis]));
             if (!(distance <= farthest)) farthest = distance;  // NaN spreads: nothing fits
         }
     }
@@ -38,12 +38,13 @@ double RoundDownToFourDigits(double value) {
 
 }  // namespace
 
-std::optional<float> LargestFittingScale(const LevelData& level, const ConversionParameters& parameters) {
+std::optional<float> LargestFittingScale(const LevelData& level, const float (&origin)[3],
+                                         const ConversionParameters& parameters) {
     // A written point is a source point, or one pushed out from it (or from
     // its triangle's centre) along the unit normal by a factor's height in
     // map units: |scaled| <= farthest * scale + factor.
     const double extrusion = std::max(parameters.extrudeFactorTris, parameters.extrudeFactorBlocks);
-    const double farthest = FarthestFromOrigin(level);
+    const double farthest = FarthestFromOrigin(level, origin);
     if (!std::isfinite(farthest) || !std::isfinite(extrusion) || extrusion >= kLargestUnclamped) {
         return std::nullopt;
     }

@@ -17,6 +17,8 @@ namespace ondrel::conversion {
 // four significant digits so that the printed value fits too. Nothing when
 // no scale of 0.1 or more fits (infinite coordinates, or an extrusion
 // factor that alone is too large).
-std::optional<float> LargestFittingScale(const LevelData& level, const ConversionParameters& parameters);
+// `origin` is the one the map was written around.
+std::optional<float> LargestFittingScale(const LevelData& level, const float (&origin)[3],
+                                         const ConversionParameters& parameters);
 
 }  // namespace ondrel::conversion

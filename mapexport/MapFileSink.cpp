@@ -65,7 +65,8 @@ void KeepOwnershipAndMode(int descriptor, const struct stat& replaced) {
 
 }  // namespace
 
-MapFileSink::MapFileSink() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
+// The buffer is not cleared: every byte is written before it is read.
+MapFileSink::MapFileSink() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 MapFileSink::~MapFileSink() { Discard(); }
 

@@ -99,7 +99,7 @@ bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float orig
     return true;
 }
 
-void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file, ScaledSpan* span) {
+void WriteWorldspawnOpening(MapFileSink& file) {
     file.Write("{");
     file.Write(kLineEnd);
     for (const auto& [key, value] : kWorldspawnKeys) {
@@ -110,13 +110,21 @@ void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file, Sca
         file.Write("\"");
         file.Write(kLineEnd);
     }
+}
+
+void WriteWorldspawnClosing(MapFileSink& file) {
+    file.Write("}");
+    file.Write(kLineEnd);
+}
+
+void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file, ScaledSpan* span) {
+    WriteWorldspawnOpening(file);
     std::uint32_t counter = 0;
     const float* origin = level.exportOrigin;
     for (std::uint32_t i = 0; i < level.brushCount; ++i) {
         WriteBrush(level.brushes[i], file, origin[0], origin[1], origin[2], scale, counter, span);
     }
-    file.Write("}");
-    file.Write(kLineEnd);
+    WriteWorldspawnClosing(file);
 }
 
 bool WriteMapFile(const LevelData& level, const std::string& path,

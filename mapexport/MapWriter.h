@@ -53,6 +53,11 @@ std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
                 float originZ, float scale, std::uint32_t& counter, ScaledSpan* span = nullptr);
 
+// The entity's opening line and keys, and its closing line: what comes
+// before the first brush and after the last.
+void WriteWorldspawnOpening(MapFileSink& file);
+void WriteWorldspawnClosing(MapFileSink& file);
+
 // The whole entity: its opening, the keys, every brush of the level and its
 // closing.
 void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file, ScaledSpan* span = nullptr);
