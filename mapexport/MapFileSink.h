@@ -18,6 +18,9 @@ public:
     MapFileSink(const MapFileSink&) = delete;
     MapFileSink& operator=(const MapFileSink&) = delete;
 
+    // Starts the temporary file beside the file the target path leads to,
+    // following symbolic links. A new map gets the mode of any new file; a
+    // replaced one keeps its mode and, where allowed, its owner and group.
     bool Open(const std::string& targetPath);
 
     void Write(std::string_view text) {
