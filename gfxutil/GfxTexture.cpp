@@ -4,6 +4,7 @@
 #include "gfxutil/DdsCodec.h"
 #include "gfxutil/DeviceTexture.h"
 #include "gfxutil/Utf16.h"
+#include "platform/win32/PathConvert.h"
 
 #include <fstream>
 #include <iterator>
@@ -16,16 +17,10 @@ namespace {
 // Larger than any texture a 16384-pixel square allows, with its header.
 constexpr std::streamoff kMaxFileBytes = 16384LL * 16384LL * 4LL + 4096LL;
 
-// Paths arrive in Windows form ("UI\Controls.dds"); the file system here
-// separates with slashes.
+// Paths arrive in Windows form ("UI\Controls.dds"); the platform layer's
+// path rule gives the file system's name for them.
 std::string NativePath(const WCHAR* path) {
-    std::string native = ToUtf8(std::u16string_view{path, Utf16Length(path, -1)});
-    for (char& c : native) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return native;
+    return ondrel::platform::ToNativePath(std::u16string_view{path, Utf16Length(path, -1)}).string();
 }
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const WCHAR* path) {

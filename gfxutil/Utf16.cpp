@@ -4,7 +4,7 @@
 
 namespace gfxutil {
 
-std::string ToUtf8(std::u16string_view text) { return ondrel::platform::Utf16ToUtf8(text); }
+std::string ToUtf8(std::u16string_view text) { return ondrel::platform::Utf16ToDisplayUtf8(text); }
 
 std::size_t Utf16Length(const char16_t* text, int count) {
     if (text == nullptr) {

@@ -1,6 +1,6 @@
 #pragma once
-// Conversions between the UTF-16 text of the Win32-shaped API and the UTF-8
-// that fontconfig and file paths use.
+// UTF-16 text of the Win32-shaped API as the well-formed UTF-8 fontconfig
+// takes. File paths go through platform/win32/PathConvert.h instead.
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the warnings-as-errors build, the address and
-# undefined-behaviour sanitizer build, and a bounded fuzz run of the importer
-# and of the option parser.
+# Builds and runs every test: the warnings-as-errors build, the structure
+# checks (includes against the link graph, every library linking on its own),
+# the address and undefined-behaviour sanitizer build, and a bounded fuzz run
+# of the importer and of the option parser.
 # Usage: tools/test.sh [--quick]   (--quick: only the first build's tests)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -42,6 +43,12 @@ run_preset() {
 
 run_preset ci
 [ $quick -eq 1 ] && exit 0
+
+echo "== structure: includes against the link graph"
+python3 "$root/tools/check_includes.py" "$root/build/ci"
+echo "== structure: every library links on its own"
+ONDREL_JOBS="$jobs" "$root/tools/check_link_closure.sh"
+
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" run_preset asan
 

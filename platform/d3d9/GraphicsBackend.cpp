@@ -1,29 +1,73 @@
 #include "platform/d3d9/GraphicsBackend.h"
 
+#include <map>
+
 #include "platform/d3d9/D3D9.h"
-#include "platform/opengl/OpenGlDirect3D.h"
 
 namespace ondrel::graphics {
 namespace {
 
-Direct3DFactory& Slot() {
-    static Direct3DFactory factory = CreateOpenGlDirect3D;
-    return factory;
+struct BackendTable {
+    std::map<std::string, Direct3DFactory, std::less<>> named;
+    std::string selected;
+    Direct3DFactory inFront;
+    Direct3DFactory current;
+
+    void Refresh() {
+        if (inFront) {
+            current = inFront;
+            return;
+        }
+        auto found = named.find(selected);
+        current = found != named.end() ? found->second : Direct3DFactory();
+    }
+};
+
+BackendTable& Table() {
+    static BackendTable table;
+    return table;
 }
 
 }  // namespace
 
-void SetGraphicsBackend(Direct3DFactory factory) {
-    Slot() = factory ? std::move(factory) : Direct3DFactory(CreateOpenGlDirect3D);
+void RegisterGraphicsBackend(const std::string& name, Direct3DFactory factory) {
+    BackendTable& table = Table();
+    table.named[name] = std::move(factory);
+    table.Refresh();
 }
 
-void ResetGraphicsBackend() { Slot() = CreateOpenGlDirect3D; }
+bool SelectGraphicsBackend(std::string_view name) {
+    BackendTable& table = Table();
+    if (table.named.find(name) == table.named.end()) return false;
+    table.selected = std::string(name);
+    table.Refresh();
+    return true;
+}
 
-const Direct3DFactory& CurrentGraphicsBackend() { return Slot(); }
+std::string SelectedGraphicsBackend() { return Table().selected; }
+
+std::vector<std::string> GraphicsBackendNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, factory] : Table().named) names.push_back(name);
+    return names;
+}
+
+void ClearGraphicsBackends() { Table() = BackendTable{}; }
+
+void SetGraphicsBackend(Direct3DFactory factory) {
+    BackendTable& table = Table();
+    table.inFront = std::move(factory);
+    table.Refresh();
+}
+
+void ResetGraphicsBackend() { SetGraphicsBackend(nullptr); }
+
+const Direct3DFactory& CurrentGraphicsBackend() { return Table().current; }
 
 }  // namespace ondrel::graphics
 
 IDirect3D9* Direct3DCreate9(UINT sdkVersion) {
     if (sdkVersion != D3D_SDK_VERSION) return nullptr;
-    return ondrel::graphics::CurrentGraphicsBackend()(sdkVersion);
+    const ondrel::graphics::Direct3DFactory& factory = ondrel::graphics::CurrentGraphicsBackend();
+    return factory ? factory(sdkVersion) : nullptr;
 }

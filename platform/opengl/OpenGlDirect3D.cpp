@@ -4,30 +4,18 @@
 
 #include <string>
 
+#include "platform/d3d9/GraphicsBackend.h"
 #include "platform/d3d9/SystemCore.h"
 #include "platform/opengl/GlRenderer.h"
-
-#if ONDREL_HAVE_PLATFORM_WINDOWS
-#include "platform/sdl/SdlWindowHandle.h"
+#include "platform/win32/NativeWindowLookup.h"
 #include "platform/win32/WinMonitor.h"
-#endif
 
 namespace ondrel::graphics {
 namespace {
 
-SDL_Window* DefaultResolver(HWND window) {
-#if ONDREL_HAVE_PLATFORM_WINDOWS
-    return SdlWindowOf(window);
-#else
-    (void)window;
-    return nullptr;
-#endif
-}
-
-SdlWindowResolver& ResolverSlot() {
-    static SdlWindowResolver resolver = DefaultResolver;
-    return resolver;
-}
+// Device windows are found through the window system's lookup; this backend
+// draws with SDL's OpenGL contexts, so the native window is an SDL_Window.
+SDL_Window* ResolveSdlWindow(HWND window) { return static_cast<SDL_Window*>(platform::NativeWindowOf(window)); }
 
 D3DFORMAT FormatOfSdl(Uint32 format) {
     if (format == SDL_PIXELFORMAT_ARGB2101010) return D3DFMT_A2R10G10B10;
@@ -114,9 +102,7 @@ private:
         if (adapter.modes.empty() && adapter.currentMode.Format != D3DFMT_UNKNOWN) {
             adapter.modes.push_back(adapter.currentMode);
         }
-#if ONDREL_HAVE_PLATFORM_WINDOWS
         adapter.monitor = MonitorFromDisplayIndex(display);
-#endif
         DeviceTypeSupport hal = TypicalDeviceSupport(D3DDEVTYPE_HAL);
         hal.adapterFormats = {D3DFMT_X8R8G8B8, D3DFMT_R5G6B5, D3DFMT_X1R5G5B5};
         hal.backBufferFormats = {D3DFMT_A8R8G8B8, D3DFMT_X8R8G8B8, D3DFMT_R5G6B5, D3DFMT_X1R5G5B5,
@@ -147,12 +133,9 @@ IDirect3D9* CreateOpenGlDirect3D(UINT) {
     return SystemCore::Create(std::make_unique<OpenGlBackend>(), std::make_shared<ObjectCensus>());
 }
 
-void SetSdlWindowResolver(SdlWindowResolver resolver) {
-    ResolverSlot() = resolver ? std::move(resolver) : SdlWindowResolver(DefaultResolver);
+void UseOpenGlBackend() {
+    RegisterGraphicsBackend(kOpenGlBackendName, CreateOpenGlDirect3D);
+    SelectGraphicsBackend(kOpenGlBackendName);
 }
-
-void ResetSdlWindowResolver() { ResolverSlot() = DefaultResolver; }
-
-SDL_Window* ResolveSdlWindow(HWND window) { return window != nullptr ? ResolverSlot()(window) : nullptr; }
 
 }  // namespace ondrel::graphics

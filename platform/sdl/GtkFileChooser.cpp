@@ -29,7 +29,7 @@ void FinishPendingGtkWork() {
 
 std::vector<std::string> SplitPatterns(const std::u16string& patterns) {
     std::vector<std::string> parts;
-    std::string all = Utf16ToUtf8(patterns);
+    std::string all = Utf16ToDisplayUtf8(patterns);
     std::size_t start = 0;
     while (start <= all.size()) {
         std::size_t end = all.find(';', start);
@@ -67,7 +67,7 @@ std::vector<GtkFileFilter*> AddFilters(GtkFileChooser* chooser, const FileDialog
     std::vector<GtkFileFilter*> filters;
     for (const FileDialogFilter& entry : request.filters) {
         GtkFileFilter* filter = gtk_file_filter_new();
-        gtk_file_filter_set_name(filter, Utf16ToUtf8(entry.name).c_str());
+        gtk_file_filter_set_name(filter, Utf16ToDisplayUtf8(entry.name).c_str());
         for (const std::string& pattern : SplitPatterns(entry.patterns)) {
             gtk_file_filter_add_pattern(filter, CaseFreePattern(pattern).c_str());
         }
@@ -102,7 +102,7 @@ std::optional<FileDialogAnswer> RunGtkFileChooser(const FileDialogRequest& reque
         failed = true;
         return std::nullopt;
     }
-    std::string title = Utf16ToUtf8(request.title);
+    std::string title = Utf16ToDisplayUtf8(request.title);
     if (title.empty()) title = request.save ? "Save As" : "Open";
     GtkFileChooserNative* dialog = gtk_file_chooser_native_new(
         title.c_str(), nullptr, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,

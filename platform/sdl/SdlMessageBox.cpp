@@ -63,8 +63,8 @@ int ShowSdlMessageBox(const MessageBoxRequest& request) {
         if (choices[i].answer == escape) flags |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
         buttons.push_back(SDL_MessageBoxButtonData{flags, choices[i].answer, choices[i].label});
     }
-    std::string text = Utf16ToUtf8(request.text);
-    std::string caption = Utf16ToUtf8(request.caption);
+    std::string text = Utf16ToDisplayUtf8(request.text);
+    std::string caption = Utf16ToDisplayUtf8(request.caption);
     SDL_MessageBoxData data{};
     data.flags = IconFlags(request.type);
     data.window = SdlWindowOf(request.owner);

@@ -43,8 +43,6 @@ RECT RectOf(const SDL_Rect& rect) { return RECT{rect.x, rect.y, rect.x + rect.w,
 
 const void* SdlNativeKind() { return &kSdlKind; }
 
-std::unique_ptr<PlatformServices> CreateDefaultPlatformServices() { return std::make_unique<SdlPlatformServices>(); }
-
 SdlPlatformServices::SdlPlatformServices() = default;
 
 SdlPlatformServices::~SdlPlatformServices() {
@@ -77,7 +75,7 @@ bool SdlPlatformServices::CreateNativeWindow(HWND window, const NativeWindowRequ
     int height = std::max<LONG>(1, request.client.bottom - request.client.top);
     int x = request.defaultPosition ? static_cast<int>(SDL_WINDOWPOS_UNDEFINED) : request.client.left;
     int y = request.defaultPosition ? static_cast<int>(SDL_WINDOWPOS_UNDEFINED) : request.client.top;
-    SDL_Window* native = SDL_CreateWindow(Utf16ToUtf8(request.title).c_str(), x, y, width, height, flags);
+    SDL_Window* native = SDL_CreateWindow(Utf16ToDisplayUtf8(request.title).c_str(), x, y, width, height, flags);
     if (native == nullptr) return false;
     SDL_SetWindowData(native, kSdlHwndKey, window);
     window->native = native;
@@ -96,7 +94,7 @@ void SdlPlatformServices::DestroyNativeWindow(HWND window) {
 }
 
 void SdlPlatformServices::SetNativeTitle(HWND window, const std::u16string& title) {
-    if (SDL_Window* native = NativeOf(window)) SDL_SetWindowTitle(native, Utf16ToUtf8(title).c_str());
+    if (SDL_Window* native = NativeOf(window)) SDL_SetWindowTitle(native, Utf16ToDisplayUtf8(title).c_str());
 }
 
 void SdlPlatformServices::SetNativeStyle(HWND window, DWORD style) {
@@ -253,7 +251,7 @@ void SdlPlatformServices::CaptureMouse(bool capture) {
 }
 
 bool SdlPlatformServices::SetClipboardText(const std::u16string& text) {
-    return Video() && SDL_SetClipboardText(Utf16ToUtf8(text).c_str()) == 0;
+    return Video() && SDL_SetClipboardText(Utf16ToDisplayUtf8(text).c_str()) == 0;
 }
 
 std::optional<std::u16string> SdlPlatformServices::ClipboardText() {

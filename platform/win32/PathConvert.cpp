@@ -4,16 +4,17 @@
 #include <system_error>
 
 #include "platform/win32/TextConvert.h"
+#include "unicode/Utf16ToUtf8.h"
 
 namespace ondrel::platform {
 
 std::filesystem::path ToNativePath(std::u16string_view path) {
     std::u16string separated(path);
     std::replace(separated.begin(), separated.end(), u'\\', u'/');
-    return std::filesystem::path(Utf16ToUtf8(separated));
+    return std::filesystem::path(unicode::Utf16ToUtf8(separated));
 }
 
-std::u16string FromNativePath(const std::filesystem::path& path) { return Utf8ToUtf16(path.string()); }
+std::u16string FromNativePath(const std::filesystem::path& path) { return NativeUtf8ToUtf16(path.string()); }
 
 std::filesystem::path ProgramPath() {
     std::error_code error;

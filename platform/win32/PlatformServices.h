@@ -3,7 +3,7 @@
 // the event source, input devices, clipboard, dialogs and clocks. The layer
 // above keeps the Win32 bookkeeping (classes, messages, window state); a
 // backend only performs and reports. Two backends exist: SDL (real windows)
-// and scripted (tests, no window system).
+// and scripted (tests, no window system); the program chooses.
 
 #include <cstdint>
 #include <memory>
@@ -128,15 +128,13 @@ public:
     virtual void SleepFor(DWORD milliseconds) = 0;
 };
 
-// The backend in use. The SDL backend is created on first use unless a test
-// installed another one.
+// The backend in use. The selected window system (WindowSystems.h) is
+// created on first use unless a test installed another backend.
 PlatformServices& Services();
 // Replaces the backend and starts a fresh session: every window of the old
 // one is dropped without messages, queues and state are emptied.
 void SetPlatformServices(std::unique_ptr<PlatformServices> services);
-// Drops the session; the next use starts over with the default backend.
+// Drops the session; the next use starts over with the selected window system.
 void ResetPlatformServices();
-// The default backend (defined by the SDL backend).
-std::unique_ptr<PlatformServices> CreateDefaultPlatformServices();
 
 }  // namespace ondrel::platform

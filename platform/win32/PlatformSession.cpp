@@ -1,4 +1,5 @@
 #include "platform/win32/PlatformSession.h"
+#include "platform/win32/WindowSystems.h"
 
 #include <algorithm>
 
@@ -77,7 +78,7 @@ std::vector<HWND> PlatformSession::Windows() const {
 
 PlatformSession& Session() {
     auto& session = CurrentSession();
-    if (!session) session = std::make_unique<PlatformSession>(CreateDefaultPlatformServices());
+    if (!session) session = std::make_unique<PlatformSession>(CreateSelectedWindowSystem());
     return *session;
 }
 

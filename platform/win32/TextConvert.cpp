@@ -39,8 +39,9 @@ void AppendUtf16(std::u16string& out, char32_t c) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// Decodes one UTF-8 sequence at text[i], advancing i.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+// Decodes one UTF-8 sequence at text[i], advancing i. With keepSurrogates a
+// surrogate's three-byte form decodes to that surrogate.
+char32_t DecodeUtf8(std::string_view text, std::size_t& i, bool keepSurrogates) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     unsigned char lead = byte(i++);
     if (lead < 0x80) return lead;
@@ -60,13 +61,14 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
         if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return kReplacement;
         c = (c << 6) | (byte(i++) & 0x3F);
     }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
+    if (c < minimum || c > 0x10FFFF) return kReplacement;
+    if (c >= 0xD800 && c <= 0xDFFF && !keepSurrogates) return kReplacement;
     return c;
 }
 
 }  // namespace
 
-std::string Utf16ToUtf8(std::u16string_view text) {
+std::string Utf16ToDisplayUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -84,13 +86,21 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-std::u16string Utf8ToUtf16(std::string_view text) {
+namespace {
+
+std::u16string Decode(std::string_view text, bool keepSurrogates) {
     std::u16string out;
     out.reserve(text.size());
     std::size_t i = 0;
-    while (i < text.size()) AppendUtf16(out, DecodeUtf8(text, i));
+    while (i < text.size()) AppendUtf16(out, DecodeUtf8(text, i, keepSurrogates));
     return out;
 }
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) { return Decode(text, false); }
+
+std::u16string NativeUtf8ToUtf16(std::string_view text) { return Decode(text, true); }
 
 std::u16string FromWide(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Conversions at the edge between the UTF-16 text of the Win32-shaped layer
-// and the UTF-8 of the operating system and SDL. Unpaired surrogates and
-// malformed bytes become U+FFFD.
+// and the UTF-8 of SDL, GTK and fontconfig, which take only well-formed
+// text: unpaired surrogates and malformed bytes become U+FFFD. Paths are not
+// text for display: they go through PathConvert.h, which keeps every name
+// apart (ondrel_unicode's rule).
 
 #include <string>
 #include <string_view>
@@ -10,8 +12,12 @@
 
 namespace ondrel::platform {
 
-std::string Utf16ToUtf8(std::u16string_view text);
+std::string Utf16ToDisplayUtf8(std::u16string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
+// Like Utf8ToUtf16, but the three-byte forms of unpaired surrogates that
+// ondrel_unicode writes for such names come back as those surrogates, so a
+// name read from the file system is the name that was written.
+std::u16string NativeUtf8ToUtf16(std::string_view text);
 // A terminated UTF-16 string; null reads as empty.
 std::u16string FromWide(LPCWSTR text);
 // Copies text into a buffer of capacity units, truncating and always

@@ -1,22 +1,25 @@
 #include "platform/win32/WinRegistry.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <optional>
-#include <string>
-#include <system_error>
+#include <map>
+#include <utility>
 
-#include "platform/win32/PathConvert.h"
 #include "platform/win32/WinError.h"
 
+// An open key: a copy of its values, so that a value set later does not
+// change what an open handle answers.
 struct PlatformRegistryKey {
-    std::u16string installPath;
+    std::map<std::u16string, std::u16string> values;
 };
 
 namespace {
 
-constexpr std::u16string_view kKeyPath = u"software\\ondrel";
-constexpr std::u16string_view kValueName = u"install path";
+using KeyName = std::pair<HKEY, std::u16string>;
+
+std::map<KeyName, std::map<std::u16string, std::u16string>>& Values() {
+    static std::map<KeyName, std::map<std::u16string, std::u16string>> values;
+    return values;
+}
 
 std::u16string Lowered(std::u16string_view text) {
     std::u16string lowered(text);
@@ -28,51 +31,48 @@ std::u16string Lowered(std::u16string_view text) {
     return lowered;
 }
 
-std::optional<std::filesystem::path> DataFolder() {
-    if (const char* fromEnvironment = std::getenv("ONDREL_DATA_DIR"); fromEnvironment && *fromEnvironment) {
-        return std::filesystem::path(fromEnvironment);
-    }
-    std::filesystem::path program = ondrel::platform::ProgramPath();
-    if (program.empty()) return std::nullopt;
-    std::filesystem::path installed = program.parent_path().parent_path() / "share" / "ondrel";
-    std::error_code error;
-    if (std::filesystem::is_directory(installed, error)) return installed;
-    return std::nullopt;
-}
+bool IsRoot(HKEY key) { return key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER || key == HKEY_CLASSES_ROOT; }
 
 }  // namespace
+
+namespace ondrel::platform {
+
+void SetRegistryValue(HKEY root, std::u16string_view subKey, std::u16string_view name, std::u16string value) {
+    Values()[KeyName{root, Lowered(subKey)}][Lowered(name)] = std::move(value);
+}
+
+void ClearRegistryValues() { Values().clear(); }
+
+}  // namespace ondrel::platform
 
 LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD, REGSAM, HKEY* result) {
     if (result == nullptr) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
     *result = nullptr;
-    if (root != HKEY_LOCAL_MACHINE && root != HKEY_CURRENT_USER) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
-    if (subKey == nullptr || Lowered(subKey) != kKeyPath) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
-    std::optional<std::filesystem::path> folder = DataFolder();
-    if (!folder) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
-    *result = new PlatformRegistryKey{ondrel::platform::FromNativePath(*folder)};
+    if (!IsRoot(root) || subKey == nullptr) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
+    auto found = Values().find(KeyName{root, Lowered(subKey)});
+    if (found == Values().end() || found->second.empty()) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
+    *result = new PlatformRegistryKey{found->second};
     return static_cast<LONG>(ERROR_SUCCESS);
 }
 
 LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD*, DWORD* type, BYTE* data, DWORD* dataSize) {
-    if (key == nullptr || key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER || key == HKEY_CLASSES_ROOT) {
-        return static_cast<LONG>(ERROR_INVALID_HANDLE);
-    }
-    if (valueName == nullptr || Lowered(valueName) != kValueName) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
-    DWORD needed = static_cast<DWORD>((key->installPath.size() + 1) * sizeof(char16_t));
+    if (key == nullptr || IsRoot(key)) return static_cast<LONG>(ERROR_INVALID_HANDLE);
+    auto found = key->values.find(Lowered(valueName != nullptr ? valueName : u""));
+    if (found == key->values.end()) return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
+    const std::u16string& text = found->second;
+    DWORD needed = static_cast<DWORD>((text.size() + 1) * sizeof(char16_t));
     if (type != nullptr) *type = REG_SZ;
     if (dataSize == nullptr) return data == nullptr ? static_cast<LONG>(ERROR_SUCCESS) : static_cast<LONG>(ERROR_INVALID_PARAMETER);
     DWORD available = *dataSize;
     *dataSize = needed;
     if (data == nullptr) return static_cast<LONG>(ERROR_SUCCESS);
     if (available < needed) return static_cast<LONG>(ERROR_MORE_DATA);
-    std::memcpy(data, key->installPath.c_str(), needed);
+    std::memcpy(data, text.c_str(), needed);
     return static_cast<LONG>(ERROR_SUCCESS);
 }
 
 LONG RegCloseKey(HKEY key) {
-    if (key == nullptr || key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER || key == HKEY_CLASSES_ROOT) {
-        return static_cast<LONG>(ERROR_INVALID_HANDLE);
-    }
+    if (key == nullptr || IsRoot(key)) return static_cast<LONG>(ERROR_INVALID_HANDLE);
     delete key;
     return static_cast<LONG>(ERROR_SUCCESS);
 }

@@ -1,10 +1,12 @@
 #pragma once
-// A read-only registry holding the one value this program reads: "Install
-// Path" under "Software\Ondrel" (either root), the install's data folder.
-// The folder is $ONDREL_DATA_DIR when set, else <prefix>/share/ondrel next
-// to the program's bin folder when it exists; with neither the key is absent.
+// A read-only registry of string values. The program states the values it
+// wants found before the code that reads them runs (SetRegistryValue); key
+// and value names compare without regard to ASCII case, and '/' in a key
+// path is taken as '\\'. A key exists while it holds at least one value.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/win32/WinTypes.h"
 
@@ -25,3 +27,12 @@ LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM access, HKEY
 LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD* reserved, DWORD* type, BYTE* data,
                       DWORD* dataSize);
 LONG RegCloseKey(HKEY key);
+
+namespace ondrel::platform {
+
+// Adds or replaces a REG_SZ value; later opens of the key see it.
+void SetRegistryValue(HKEY root, std::u16string_view subKey, std::u16string_view name, std::u16string value);
+// Forgets every value (tests).
+void ClearRegistryValues();
+
+}  // namespace ondrel::platform

@@ -1,8 +1,8 @@
 // DDS decoding: the skin's round trip, the uncompressed and block layouts,
 // and damaged files that must be refused without reading out of bounds.
 
-#include "DdsFile.h"
-#include "SkinPainter.h"
+#include "tools/skingen/DdsFile.h"
+#include "tools/skingen/SkinPainter.h"
 #include "gfxutil/DdsCodec.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The skin holds a picture at every element rectangle and keeps pictures
 // apart, so filtering one never picks up its neighbour.
 
-#include "SkinLayout.h"
-#include "SkinPainter.h"
+#include "tools/skingen/SkinLayout.h"
+#include "tools/skingen/SkinPainter.h"
 
 #include <gtest/gtest.h>
 

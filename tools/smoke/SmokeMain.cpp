@@ -11,6 +11,7 @@
 #include "SmokeScene.h"
 #include "Screenshot.h"
 #include "platform/opengl/OpenGlDirect3D.h"
+#include "platform/win32/NativeWindowLookup.h"
 
 namespace {
 
@@ -20,8 +21,11 @@ int Fail(const char* what, HRESULT hr = S_OK) {
 }
 
 int Run(const ondrel::smoke::SmokeOptions& options, SDL_Window* window) {
-    ondrel::graphics::SetSdlWindowResolver(
-        [window](HWND handle) { return reinterpret_cast<SDL_Window*>(handle) == window ? window : nullptr; });
+    // The smoke program makes its SDL window itself and hands it to the
+    // device as the HWND.
+    ondrel::platform::SetNativeWindowLookup(
+        [window](HWND handle) -> void* { return reinterpret_cast<SDL_Window*>(handle) == window ? window : nullptr; });
+    ondrel::graphics::UseOpenGlBackend();
     IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
     if (d3d == nullptr) return Fail("Direct3DCreate9 failed");
 
@@ -71,7 +75,7 @@ int Run(const ondrel::smoke::SmokeOptions& options, SDL_Window* window) {
     }
     if (device->Release() != 0) status = Fail("device still referenced after release");
     d3d->Release();
-    ondrel::graphics::ResetSdlWindowResolver();
+    ondrel::platform::ResetNativeWindowLookup();
     return status;
 }
 

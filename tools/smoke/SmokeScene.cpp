@@ -81,9 +81,7 @@ std::vector<LevelVertex> BuiltInTriangles() {
 SmokeScene::SmokeScene(IDirect3DDevice9* device) : device_(device), factory_(device) {}
 
 SmokeScene::~SmokeScene() {
-#if ONDREL_SMOKE_LEVELS
     level_.reset();
-#endif
     ownBuffer_.reset();
 }
 
@@ -108,29 +106,23 @@ bool SmokeScene::UseBuiltInTriangles(std::string* error) {
         *error = "the device refused the vertex buffer";
         return false;
     }
-    buffer_ = graphics::DeviceVertexBufferOf(ownBuffer_.get());
+    buffer_ = app::DeviceVertexBufferOf(ownBuffer_.get());
     vertexCount_ = static_cast<UINT>(vertices.size());
     Frame(vertices);
     return true;
 }
 
 bool SmokeScene::LoadLevel(const std::string& path, bool binary, std::string* error) {
-#if ONDREL_SMOKE_LEVELS
     level_ = std::make_unique<LevelData>();
     level_->SetBufferFactory(&factory_);
     if (!level_->Import(std::filesystem::path(path), binary)) {
         *error = "cannot import " + path;
         return false;
     }
-    buffer_ = graphics::DeviceVertexBufferOf(level_->sourceBuffer.get());
+    buffer_ = app::DeviceVertexBufferOf(level_->sourceBuffer.get());
     vertexCount_ = level_->sourceCount;
     Frame(level_->sourceVertices.get(), level_->sourceCount);
     return buffer_ != nullptr;
-#else
-    (void)binary;
-    *error = "this build has no level reader; cannot read " + path;
-    return false;
-#endif
 }
 
 void SmokeScene::Render(float seconds) {

@@ -11,11 +11,9 @@
 
 #include "level/LevelVertex.h"
 #include "platform/d3d9/D3D9.h"
-#include "platform/d3d9/LevelVertexBufferFactory.h"
+#include "app/LevelVertexBufferFactory.h"
 
-#if ONDREL_SMOKE_LEVELS
 #include "level/LevelData.h"
-#endif
 
 namespace ondrel::smoke {
 
@@ -38,11 +36,9 @@ private:
     void Frame(const LevelVertex* vertices, std::size_t count);
 
     IDirect3DDevice9* device_;
-    graphics::DeviceLevelVertexBufferFactory factory_;
+    app::DeviceLevelVertexBufferFactory factory_;
     std::unique_ptr<LevelVertexBuffer> ownBuffer_;
-#if ONDREL_SMOKE_LEVELS
     std::unique_ptr<LevelData> level_;
-#endif
     IDirect3DVertexBuffer9* buffer_ = nullptr;
     UINT vertexCount_ = 0;
     float centre_[3] = {0, 0, 0};

@@ -1,0 +1,80 @@
+// A device on a window made through the platform layer's CreateWindowExW:
+// the OpenGL backend finds the SDL window behind the HWND by itself.
+
+#include <gtest/gtest.h>
+
+#include <SDL2/SDL.h>
+
+#include <cstdlib>
+
+#include "platform/d3d9/D3D9.h"
+#include "platform/d3d9/GraphicsBackend.h"
+#include "platform/opengl/OpenGlDirect3D.h"
+#include "platform/sdl/SdlWindowSystem.h"
+#include "platform/win32/PlatformServices.h"
+#include "platform/win32/Windows.h"
+
+namespace ondrel::testing {
+using namespace ondrel::graphics;
+namespace {
+
+LRESULT PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    platform::UseSdlWindowSystem();
+    platform::ResetPlatformServices();
+    // Held to the end of the run so the leak check can still name the GL
+    // driver's lasting allocations (see GlTestDevice.cpp).
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    ASSERT_EQ(SDL_GL_LoadLibrary(nullptr), 0);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &PlainProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = u"OndrelGraphicsTest";
+    ASSERT_NE(RegisterClassExW(&windowClass), 0);
+    HWND window = CreateWindowExW(0, u"OndrelGraphicsTest", u"graphics", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    RECT client{};
+    GetClientRect(window, &client);
+
+    UseOpenGlBackend();
+    ResetGraphicsBackend();
+    IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
+    ASSERT_NE(d3d, nullptr);
+    D3DPRESENT_PARAMETERS pp{};
+    pp.Windowed = TRUE;
+    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    IDirect3DDevice9* device = nullptr;
+    ASSERT_EQ(d3d->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device), D3D_OK);
+    EXPECT_EQ(pp.BackBufferWidth, static_cast<UINT>(client.right)) << "windowed 0 x 0 takes the client size";
+    EXPECT_EQ(pp.BackBufferHeight, static_cast<UINT>(client.bottom));
+    EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF204080, 1.0f, 0), D3D_OK);
+
+    IDirect3DSurface9* backBuffer = nullptr;
+    IDirect3DSurface9* copy = nullptr;
+    ASSERT_EQ(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer), D3D_OK);
+    ASSERT_EQ(device->CreateOffscreenPlainSurface(pp.BackBufferWidth, pp.BackBufferHeight, pp.BackBufferFormat,
+                                                  D3DPOOL_SYSTEMMEM, &copy, nullptr),
+              D3D_OK);
+    ASSERT_EQ(device->GetRenderTargetData(backBuffer, copy), D3D_OK);
+    D3DLOCKED_RECT locked{};
+    ASSERT_EQ(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY), D3D_OK);
+    EXPECT_EQ(static_cast<const DWORD*>(locked.pBits)[0] & 0xFFFFFFu, 0x204080u);
+    copy->UnlockRect();
+    copy->Release();
+    backBuffer->Release();
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+
+    EXPECT_EQ(device->Release(), 0u);
+    d3d->Release();
+    DestroyWindow(window);
+    UnregisterClassW(u"OndrelGraphicsTest", GetModuleHandleW(nullptr));
+}
+
+}  // namespace
+}  // namespace ondrel::testing
