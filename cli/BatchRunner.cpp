@@ -5,6 +5,18 @@
 #include "conversion/ConversionJob.h"
 
 namespace ondrel::cli {
+namespace {
+
+conversion::ConversionResult Unresolved(const PlannedFile& file) {
+    conversion::ConversionResult result;
+    result.status = conversion::ConversionStatus::InputUnreadable;
+    result.input = file.input;
+    result.output = file.output;
+    result.problem = file.problem;
+    return result;
+}
+
+}  // namespace
 
 ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
                   conversion::ConversionProgress& progress) {
@@ -20,11 +32,13 @@ ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
         progress.BeginFile(plan.files[i].input, i + 1, plan.files.size());
         const PlannedFile& file = plan.files[i];
         const ConversionResult result =
-            RunConversion({file.input, file.output, file.binary, options.parameters}, progress);
+            file.problem.empty() ? RunConversion({file.input, file.output, file.binary, options.parameters}, progress)
+                                 : Unresolved(file);
         progress.EndFile();
         if (result.status == ConversionStatus::Converted) {
             if (!options.quiet) std::fprintf(out, "%s\n", FormatSummaryLine(result).c_str());
             std::fflush(out);
+            if (result.saturated) std::fprintf(err, "ondrel-convert: warning: %s\n", FormatClampWarning(result).c_str());
         } else {
             std::fprintf(err, "ondrel-convert: %s\n", FormatErrorLine(result).c_str());
         }

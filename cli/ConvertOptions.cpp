@@ -1,5 +1,6 @@
 #include "cli/ConvertOptions.h"
 
+#include <optional>
 #include <string_view>
 
 #include "conversion/FactorText.h"
@@ -17,15 +18,6 @@ constexpr FactorOption kFactorOptions[] = {
     {"--blocks", &ConversionParameters::extrudeFactorBlocks},
     {"--scale", &ConversionParameters::exportScale},
 };
-
-// Argument bytes go through the viewer's rule one byte per code unit, so a
-// byte of a multi-byte character ends the number just as its character
-// would in the viewer.
-float ReadArgumentFactor(const std::string& text, bool& floored) {
-    std::u16string units;
-    for (const char byte : text) units += static_cast<char16_t>(static_cast<unsigned char>(byte));
-    return conversion::ReadFactor(units, &floored);
-}
 
 class ArgumentReader {
 public:
@@ -76,7 +68,12 @@ private:
             std::string value;
             if (TakeValue(name, inlineValue, attached, value)) {
                 bool floored = false;
-                parsed_.options.parameters.*(factor->field) = ReadArgumentFactor(value, floored);
+                const std::optional<float> number = conversion::ReadExactFactor(value, &floored);
+                if (!number) {
+                    parsed_.error = name + " '" + value + "' is not a finite decimal number";
+                    return;
+                }
+                parsed_.options.parameters.*(factor->field) = *number;
                 if (floored) {
                     parsed_.warnings.push_back(name + " '" + value + "' is below 0.1; using 0.1");
                 }

@@ -10,7 +10,7 @@ enum class ExitCode : int {
     Success = 0,       // every input converted and written
     Usage = 1,         // the arguments are unusable; nothing was converted
     InputFailed = 2,   // an input was missing, not a regular file, or held no whole triangle
-    OutputFailed = 3,  // a map could not be written
+    OutputFailed = 3,  // a map, or standard output, could not be written
 };
 
 ExitCode ExitCodeFor(conversion::ConversionStatus status);

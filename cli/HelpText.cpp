@@ -16,6 +16,7 @@ const char* HelpText() {
            "options:\n"
            "  -o, --output FILE|DIR  with one input: write the map to FILE (or into DIR);\n"
            "                         with several: write every map into the existing DIR\n"
+           "                         (a name ending in / is always a DIR, and must exist)\n"
            "      --binary           read every input as binary\n"
            "      --text             read every input as text\n"
            "                         (default: binary when the name ends in \".bin\",\n"
@@ -23,6 +24,7 @@ const char* HelpText() {
            "      --tris X           pyramid height in map units (default 5)\n"
            "      --blocks X         prism thickness in map units (default 6)\n"
            "      --scale X          map units per level unit (default 40)\n"
+           "                         each X is a decimal number such as 12, 2.5 or 1e3;\n"
            "                         values below 0.1 become 0.1, with a warning\n"
            "  -q, --quiet            print no summary and no progress\n"
            "  -h, --help             print this help\n"
@@ -37,7 +39,7 @@ const char* HelpText() {
            "  1  usage error: nothing was converted\n"
            "  2  an input could not be converted (missing, not a regular file,\n"
            "     unreadable, or no whole triangle in it)\n"
-           "  3  a map could not be written\n";
+           "  3  a map, or standard output, could not be written\n";
 }
 
 const char* VersionText() { return "ondrel-convert " ONDREL_VERSION "\n"; }

@@ -13,6 +13,10 @@ struct PlannedFile {
     std::string input;
     std::string output;
     bool binary = false;
+    // Non-empty when the input's path cannot be resolved (a folder that may
+    // not be searched, a name too long for the system): that input fails on
+    // its own and is not converted; the others are.
+    std::string problem;
 };
 
 struct OutputPlan {

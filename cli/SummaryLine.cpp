@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "cli/DisplayName.h"
+
 namespace ondrel::cli {
 namespace {
 
@@ -19,16 +21,26 @@ std::string FormatSummaryLine(const conversion::ConversionResult& result) {
     char seconds[64];
     const auto secondsEnd =
         std::to_chars(seconds, seconds + sizeof seconds, result.seconds, std::chars_format::fixed, 3);
-    return result.input + ": " + std::to_string(result.trianglesRead) + " triangles read, " +
+    return DisplayName(result.input) + ": " + std::to_string(result.trianglesRead) + " triangles read, " +
            std::to_string(result.prisms) + " prisms, " + std::to_string(result.pyramids) +
            " pyramids, " + std::to_string(result.brushes) + " brushes, origin (" +
            FormatWhole(result.origin[0]) + " " + FormatWhole(result.origin[1]) + " " +
-           FormatWhole(result.origin[2]) + "), wrote " + result.output + " (" +
+           FormatWhole(result.origin[2]) + "), wrote " + DisplayName(result.output) + " (" +
            std::to_string(result.outputBytes) + " bytes) in " + std::string(seconds, secondsEnd.ptr) + " s";
 }
 
+std::string FormatClampWarning(const conversion::ConversionResult& result) {
+    std::string advice = "no scale of 0.1 or more fits";
+    if (result.largestFittingScale) {
+        char scale[64];
+        const auto end = std::to_chars(scale, scale + sizeof scale, *result.largestFittingScale);
+        advice = "--scale " + std::string(scale, end.ptr) + " or less fits";
+    }
+    return DisplayName(result.input) + ": coordinates too large for a map were clamped to the 32-bit range; " + advice;
+}
+
 std::string FormatErrorLine(const conversion::ConversionResult& result) {
-    return result.input + ": " + result.problem;
+    return DisplayName(result.input) + ": " + result.problem;
 }
 
 }  // namespace ondrel::cli

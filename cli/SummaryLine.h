@@ -11,6 +11,10 @@ namespace ondrel::cli {
 //  origin (0 10 -5), wrote level.map (1234567 bytes) in 0.052 s"
 std::string FormatSummaryLine(const conversion::ConversionResult& result);
 
+// "level.txt: coordinates too large for a map were clamped to the 32-bit
+//  range; --scale 53680 or less fits"
+std::string FormatClampWarning(const conversion::ConversionResult& result);
+
 // "level.txt: no such file"
 std::string FormatErrorLine(const conversion::ConversionResult& result);
 

@@ -1,5 +1,7 @@
 #include "cli/TerminalProgress.h"
 
+#include "cli/DisplayName.h"
+
 namespace ondrel::cli {
 
 using conversion::ConversionPhase;
@@ -29,7 +31,7 @@ void TerminalProgress::BeginFile(const std::string& input, std::size_t index, st
     std::lock_guard guard(mutex_);
     label_.assign(1, '[');
     label_.append(std::to_string(index)).append(1, '/').append(std::to_string(total));
-    label_.append("] ").append(input);
+    label_.append("] ").append(DisplayName(input));
     phase_ = ConversionPhase::Importing;
     started_ = std::chrono::steady_clock::now();
     shown_ = true;

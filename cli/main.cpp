@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +14,27 @@
 #include "cli/ConvertOptions.h"
 #include "cli/HelpText.h"
 #include "cli/TerminalProgress.h"
+#include "conversion/SignalCleanup.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// What could not reach standard output (a full disk, a closed pipe's
+// file) is an error, as for the usual command-line tools.
+int FinishStandardOutput(int exitCode) {
+    using ondrel::cli::ExitCode;
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int flushError = errno;
+    const bool closed = std::fclose(stdout) == 0;
+    if (flushed && closed) return exitCode;
+    // A failure on an earlier flush has left only the stream's error mark.
+    const int error = flushed ? errno : flushError;
+    std::fprintf(stderr, "ondrel-convert: cannot write standard output%s%s\n", error != 0 ? ": " : "",
+                 error != 0 ? std::strerror(error) : "");
+    return std::max(exitCode, static_cast<int>(ExitCode::OutputFailed));
+}
+
+int Run(int argc, char** argv) {
     using namespace ondrel::cli;
     const ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
@@ -31,6 +53,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ondrel-convert: warning: %s\n", warning.c_str());
     }
 
+    ondrel::conversion::RemoveUnfinishedMapsOnSignals();
     std::unique_ptr<ondrel::conversion::ConversionProgress> progress;
     if (!parsed.options.quiet && isatty(STDERR_FILENO)) {
         progress = std::make_unique<TerminalProgress>(stderr);
@@ -39,3 +62,7 @@ int main(int argc, char** argv) {
     }
     return static_cast<int>(RunBatch(parsed.options, stdout, stderr, *progress));
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return FinishStandardOutput(Run(argc, argv)); }

@@ -9,8 +9,8 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/MapWriter.h"
-#include "mapexport/SolidBuilder.h"
+#include "mapexport/StreamedMap.h"
+#include "conversion/ScaleFit.h"
 
 namespace ondrel::conversion {
 namespace {
@@ -53,9 +53,18 @@ bool OpenableForReading(const std::string& input, std::string& why) {
     return true;
 }
 
+// Asked of the file itself, not of its size: files of /proc and /sys say
+// they are empty and still have text to read.
+bool HasNoBytes(const std::string& input) {
+    std::FILE* file = std::fopen(input.c_str(), "rb");
+    if (file == nullptr) return false;
+    const bool empty = std::fgetc(file) == EOF;
+    std::fclose(file);
+    return empty;
+}
+
 std::string NoTriangleReason(const std::string& input, std::uint32_t vertices, bool binary) {
-    std::error_code error;
-    if (fs::file_size(input, error) == 0 && !error) return "The file is empty.";
+    if (HasNoBytes(input)) return "The file is empty.";
     if (vertices == 0) {
         return std::string("No vertex could be read as ") + (binary ? "binary" : "text") +
                " (is it a level export, and in that format?).";
@@ -64,16 +73,11 @@ std::string NoTriangleReason(const std::string& input, std::uint32_t vertices, b
            " read; a triangle needs 3.";
 }
 
-void CountSolids(const LevelData& level, ConversionResult& result) {
-    result.brushes = level.brushCount;
-    for (std::uint32_t i = 0; i < level.brushCount; ++i) {
-        if (level.brushes[i].kind == SolidKind::Block) {
-            ++result.prisms;
-        } else {
-            ++result.pyramids;
-        }
-    }
-    for (int axis = 0; axis < 3; ++axis) result.origin[axis] = level.exportOrigin[axis];
+void RecordSolids(const StreamedMapFigures& figures, ConversionResult& result) {
+    result.prisms = figures.prisms;
+    result.pyramids = figures.pyramids;
+    result.brushes = figures.prisms + figures.pyramids;
+    for (int axis = 0; axis < 3; ++axis) result.origin[axis] = figures.origin[axis];
 }
 
 void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionResult& result) {
@@ -100,22 +104,24 @@ void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionR
         return;
     }
 
+    // The solids are built and written one brush at a time (the origin
+    // found first), so a large level never holds all its solids at once.
     progress.EnterPhase(ConversionPhase::Converting);
-    if (!ConvertToSolids(level, job.parameters)) {
-        result.status = ConversionStatus::ConversionFailed;
-        result.problem = std::string(kUnableToConvert) + " Not enough memory for the solids.";
-        return;
-    }
-    CountSolids(level, result);
-
     progress.EnterPhase(ConversionPhase::Writing);
-    if (!WriteMapFile(level, job.output, job.parameters, &why)) {
+    StreamedMapFigures figures;
+    ScaledSpan span;
+    if (!WriteSolidsAsMap(level, job.output, job.parameters, figures, &why, &span)) {
         result.status = ConversionStatus::OutputFailed;
         result.problem = "cannot write " + job.output + (why.empty() ? "" : ": " + why);
         return;
     }
+    RecordSolids(figures, result);
     std::error_code error;
     result.outputBytes = fs::file_size(job.output, error);
+    result.saturated = span.Clamped();
+    if (result.saturated) {
+        result.largestFittingScale = LargestFittingScale(level, figures.origin, job.parameters);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // parameters, so a batch never passes one file's settings to the next.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "conversion/ConversionProgress.h"
@@ -41,6 +42,10 @@ struct ConversionResult {
     float origin[3] = {0.0f, 0.0f, 0.0f};
     std::uintmax_t outputBytes = 0;
     double seconds = 0.0;
+    // Some coordinate was too large for the map and was clamped to the
+    // 32-bit range; the largest scale that would have fitted, if any does.
+    bool saturated = false;
+    std::optional<float> largestFittingScale;
 };
 
 ConversionResult RunConversion(const ConversionJob& job, ConversionProgress& progress);

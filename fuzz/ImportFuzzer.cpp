@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the level importer, then converts and writes what
-// it read. The first byte picks the format (bit 0: binary) and the export
+// it read, both as the viewer does (solids stored, then written) and as the
+// converter does (each brush written as it is built); the two maps must be
+// the same bytes. The first byte picks the format (bit 0: binary) and the export
 // scale (bits 1-2) and the extrusion factors (bits 3-6), so that the extremes of the
 // integer snapping are reached too; the rest is the file.
 
@@ -17,6 +19,7 @@
 #include "level/MemoryVertexBuffer.h"
 #include "mapexport/MapWriter.h"
 #include "mapexport/SolidBuilder.h"
+#include "mapexport/StreamedMap.h"
 
 namespace {
 
@@ -49,6 +52,7 @@ struct OutputFolder {
         folder = base / ("ondrel-fuzz-" + std::to_string(getpid()));
         fs::create_directories(folder);
         mapPath = (folder / "level.map").string();
+        streamedPath = (folder / "streamed.map").string();
     }
     ~OutputFolder() {
         std::error_code ignored;
@@ -56,7 +60,18 @@ struct OutputFolder {
     }
     fs::path folder;
     std::string mapPath;
+    std::string streamedPath;
 };
+
+std::string Contents(const std::string& path) {
+    std::string text;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) std::abort();
+    char block[65536];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+    std::fclose(file);
+    return text;
+}
 
 void Require(bool condition) {
     if (!condition) __builtin_trap();
@@ -103,6 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ondrel::ConvertToSolids(level, parameters)) {
         CheckConverted(level);
         Require(ondrel::WriteMapFile(level, output.mapPath, parameters));
+        ondrel::StreamedMapFigures figures;
+        Require(ondrel::WriteSolidsAsMap(level, output.streamedPath, parameters, figures));
+        Require(figures.prisms + figures.pyramids == level.brushCount);
+        Require(Contents(output.streamedPath) == Contents(output.mapPath));
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "level/FileReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,6 +8,20 @@
 #include <unistd.h>
 
 namespace ondrel {
+namespace {
+
+// A small file gets a buffer its own size (plus one byte, so that its end is
+// seen by the first read): a fuzzer or a batch of tiny levels would
+// otherwise pay for a megabyte per file. A size of zero may be a file the
+// kernel makes up as it is read, so it still gets a page.
+constexpr std::size_t kSmallestBuffer = 4096;
+
+std::size_t BufferSizeFor(const struct stat& info, std::size_t largest) {
+    const auto size = static_cast<std::uintmax_t>(info.st_size > 0 ? info.st_size : 0) + 1;
+    return static_cast<std::size_t>(std::clamp<std::uintmax_t>(size, kSmallestBuffer, largest));
+}
+
+}  // namespace
 
 FileReader::FileReader() = default;
 
@@ -25,7 +40,8 @@ bool FileReader::Open(const std::filesystem::path& path) {
     // Non-blocking mode was only there so that opening a FIFO cannot hang.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+    capacity_ = BufferSizeFor(info, kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(capacity_);
     descriptor_ = fd;
     return true;
 }
@@ -33,7 +49,7 @@ bool FileReader::Open(const std::filesystem::path& path) {
 bool FileReader::Refill() {
     if (exhausted_ || descriptor_ < 0) return false;
     for (;;) {
-        ssize_t got = ::read(descriptor_, buffer_.get(), kBufferSize);
+        ssize_t got = ::read(descriptor_, buffer_.get(), capacity_);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) {
             exhausted_ = true;

@@ -47,6 +47,7 @@ private:
     int descriptor_ = -1;
     bool exhausted_ = false;
     std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t capacity_ = 0;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <string>
 
 #include "level/FileReader.h"
 #include "level/LevelData.h"
@@ -68,13 +69,10 @@ bool LevelData::Import(const std::filesystem::path& path, bool binary) {
 }
 
 void LevelData::ImportText(FileReader& file) {
-    char line[kTextLineBufferSize];
-    std::size_t length = 0;
-    auto nextLine = [&] {
-        length = ReadTextLine(file, line, sizeof line);
-        return length > 0;
-    };
-    auto text = [&] { return std::string_view(line, length); };
+    SkipByteOrderMark(file);
+    std::string line;
+    auto nextLine = [&] { return ReadTextLine(file, line); };
+    auto text = [&] { return std::string_view(line); };
     float x = 0.0f, y = 0.0f, z = 0.0f;
     while (nextLine()) {
         const std::int32_t coordinates = CoordinateCount(ParseInteger(text()));

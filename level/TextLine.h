@@ -1,21 +1,24 @@
 #pragma once
-// One line of a text level file, as the export tool's reader has always
-// seen it: at most 63 bytes are consumed per call, and only bytes above
-// 0x20 and tabs are kept, so spaces and carriage returns vanish.
+// One line of a text level file. Only bytes above 0x20 and tabs are kept,
+// so spaces, carriage returns and other control bytes vanish, as they
+// always have; the line is read whole, however long it is, so padding or a
+// number written with many digits never spills into the next field.
 
-#include <cstddef>
+#include <string>
 
 namespace ondrel {
 
 class FileReader;
 
-inline constexpr std::size_t kTextLineBufferSize = 64;
+// Replaces `line` with the kept bytes of the next line. Stops after a line
+// feed (consumed, not kept) or at the end of the file. Answers whether any
+// byte was kept: an empty or blank line, or the end of the file, is no line.
+// `line` keeps its capacity from call to call, so a file costs one
+// allocation per new longest line, not one per line.
+bool ReadTextLine(FileReader& file, std::string& line);
 
-// Fills `buffer` (of `size` bytes, always 64 in practice) with the kept
-// bytes of the next line, zero-terminated. Stops after a line feed (consumed,
-// not kept), at the end of the file, or after size - 1 other bytes were
-// consumed. Answers how many bytes were kept: the line was read when that
-// is not zero.
-std::size_t ReadTextLine(FileReader& file, char* buffer, std::size_t size);
+// Steps over a UTF-8, UTF-16 little-endian or UTF-16 big-endian byte-order
+// mark, when the file starts with one. Call before the first line.
+void SkipByteOrderMark(FileReader& file);
 
 }  // namespace ondrel

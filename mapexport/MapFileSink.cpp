@@ -1,8 +1,11 @@
 #include "mapexport/MapFileSink.h"
 
+#include "mapexport/TemporaryFileRegistry.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,32 +27,92 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// Where a path leads once the symbolic links it ends in are followed, so a
+// map behind a link is written where the link points (a link to a missing
+// file leads to that file). Stops after as many links as the system itself
+// follows; what is left is then still a link, which Open refuses.
+std::string FollowLinks(const std::string& path) {
+    constexpr int kMostLinks = 40;
+    std::string current = path;
+    for (int followed = 0; followed < kMostLinks; ++followed) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return current;
+        target.resize(static_cast<std::size_t>(length));
+        current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
+    }
+    return current;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// A replaced map keeps what its owner gave it: owner and group where the
+// system allows (an ordinary user may give away the group only to one of
+// their own groups), then the mode, last, since a change of owner may clear
+// set-id bits.
+void KeepOwnershipAndMode(int descriptor, const struct stat& replaced) {
+    if (::fchown(descriptor, replaced.st_uid, replaced.st_gid) != 0 &&
+        ::fchown(descriptor, static_cast<uid_t>(-1), replaced.st_gid) != 0) {
+        // Not allowed: the map gets our group, as any new file would.
+    }
+    ::fchmod(descriptor, replaced.st_mode & 07777);
+}
+
 }  // namespace
 
-MapFileSink::MapFileSink() : buffer_(std::make_unique<char[]>(kBufferSize)) {}
+MapFileSink::MapFileSink() = default;
 
 MapFileSink::~MapFileSink() { Discard(); }
 
 bool MapFileSink::Open(const std::string& targetPath) {
-    targetPath_ = targetPath;
     if (targetPath.empty() || targetPath.back() == '/') {
         Fail("not a file name", EISDIR);
         return false;
     }
+    targetPath_ = FollowLinks(targetPath);
+    if (IsLink(targetPath_)) {
+        Fail("the target is a link that leads nowhere", ELOOP);
+        return false;
+    }
     struct stat target {};
-    if (::stat(targetPath.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+    const bool replacing = ::stat(targetPath_.c_str(), &target) == 0;
+    if (replacing && !S_ISREG(target.st_mode)) {
         Fail("the target exists and is not a regular file", EISDIR);
         return false;
     }
-    std::string pattern = DirectoryOf(targetPath) + "/.ondrel-map-XXXXXX";
-    descriptor_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    std::string pattern = DirectoryOf(targetPath_) + "/.ondrel-map-XXXXXX";
+    descriptor_ = TemporaryFiles().Create(pattern);
     if (descriptor_ < 0) {
         Fail("cannot create a file in the target's folder", errno);
         return false;
     }
     temporaryPath_ = pattern;
-    ::fchmod(descriptor_, NewFileMode());
+    if (replacing) {
+        KeepOwnershipAndMode(descriptor_, target);
+    } else {
+        ::fchmod(descriptor_, NewFileMode());
+    }
     return true;
+}
+
+void MapFileSink::MakeRoom(std::size_t needed) {
+    if (capacity_ == kLargestBufferSize) {
+        Flush();
+        return;
+    }
+    std::size_t capacity = capacity_ == 0 ? kFirstBufferSize : capacity_;
+    while (capacity < kLargestBufferSize && capacity - used_ < needed) capacity *= 2;
+    // Not cleared: every byte is written before it is read.
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    if (used_ > 0) std::memcpy(grown.get(), buffer_.get(), used_);
+    buffer_ = std::move(grown);
+    capacity_ = capacity;
+    if (capacity_ - used_ < needed) Flush();
 }
 
 void MapFileSink::Flush() {
@@ -85,6 +148,7 @@ bool MapFileSink::Commit() {
         Discard();
         return false;
     }
+    TemporaryFiles().Forget(temporaryPath_);
     temporaryPath_.clear();
     return true;
 }
@@ -102,6 +166,7 @@ void MapFileSink::Discard() {
     }
     if (!temporaryPath_.empty()) {
         ::unlink(temporaryPath_.c_str());
+        TemporaryFiles().Forget(temporaryPath_);
         temporaryPath_.clear();
     }
 }

@@ -36,28 +36,30 @@ char* AppendInteger(char* out, std::int32_t value) {
     return std::to_chars(out, out + 12, value).ptr;
 }
 
-std::int32_t ExportCoordinate(float c, float origin, float scale) {
+std::int32_t ExportCoordinate(float c, float origin, float scale, ScaledSpan& span) {
     const float scaled = (c - origin) * scale;
+    span.Add(scaled);
     return SnapToInteger(scaled);
 }
 
-char* AppendPoint(char* out, const Vector3& p, float ox, float oy, float oz, float scale) {
+char* AppendPoint(char* out, const Vector3& p, float ox, float oy, float oz, float scale, ScaledSpan& span) {
     *out++ = '(';
-    out = AppendInteger(out, ExportCoordinate(p.x, ox, scale));
+    out = AppendInteger(out, ExportCoordinate(p.x, ox, scale, span));
     *out++ = ' ';
-    out = AppendInteger(out, ExportCoordinate(p.z, oz, scale));
+    out = AppendInteger(out, ExportCoordinate(p.z, oz, scale, span));
     *out++ = ' ';
-    out = AppendInteger(out, ExportCoordinate(p.y, oy, scale));
+    out = AppendInteger(out, ExportCoordinate(p.y, oy, scale, span));
     *out++ = ')';
     return out;
 }
 
-char* AppendFacePoints(char* out, const BrushFace& face, float ox, float oy, float oz, float scale) {
-    out = AppendPoint(out, face.points[1], ox, oy, oz, scale);
+char* AppendFacePoints(char* out, const BrushFace& face, float ox, float oy, float oz, float scale,
+                       ScaledSpan& span) {
+    out = AppendPoint(out, face.points[1], ox, oy, oz, scale, span);
     *out++ = ' ';
-    out = AppendPoint(out, face.points[0], ox, oy, oz, scale);
+    out = AppendPoint(out, face.points[0], ox, oy, oz, scale, span);
     *out++ = ' ';
-    return AppendPoint(out, face.points[2], ox, oy, oz, scale);
+    return AppendPoint(out, face.points[2], ox, oy, oz, scale, span);
 }
 
 char* AppendText(char* out, std::string_view text) {
@@ -69,13 +71,16 @@ char* AppendText(char* out, std::string_view text) {
 
 std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY, float originZ,
                              float scale, char (&buffer)[kFacePointsBufferSize]) {
-    char* end = AppendFacePoints(buffer, face, originX, originY, originZ, scale);
+    ScaledSpan unused;
+    char* end = AppendFacePoints(buffer, face, originX, originY, originZ, scale, unused);
     *end = '\0';
     return static_cast<std::size_t>(end - buffer);
 }
 
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
-                float originZ, float scale, std::uint32_t& counter) {
+                float originZ, float scale, std::uint32_t& counter, ScaledSpan* span) {
+    ScaledSpan local;
+    ScaledSpan& grown = span != nullptr ? *span : local;
     char line[kFacePointsBufferSize + kFaceTexture.size() + kLineEnd.size() + 1];
     char* end = AppendText(line, "{ ;");
     end = std::to_chars(end, end + 16, counter).ptr;
@@ -85,7 +90,7 @@ bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float orig
     for (std::uint32_t i = 0; i < brush.faceCount; ++i) {
         end = line;
         *end++ = '\t';
-        end = AppendFacePoints(end, brush.faces[i], originX, originY, originZ, scale);
+        end = AppendFacePoints(end, brush.faces[i], originX, originY, originZ, scale, grown);
         end = AppendText(end, kFaceTexture);
         end = AppendText(end, kLineEnd);
         file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
@@ -94,7 +99,7 @@ bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float orig
     return true;
 }
 
-void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file) {
+void WriteWorldspawnOpening(MapFileSink& file) {
     file.Write("{");
     file.Write(kLineEnd);
     for (const auto& [key, value] : kWorldspawnKeys) {
@@ -105,21 +110,29 @@ void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file) {
         file.Write("\"");
         file.Write(kLineEnd);
     }
-    std::uint32_t counter = 0;
-    const float* origin = level.exportOrigin;
-    for (std::uint32_t i = 0; i < level.brushCount; ++i) {
-        WriteBrush(level.brushes[i], file, origin[0], origin[1], origin[2], scale, counter);
-    }
+}
+
+void WriteWorldspawnClosing(MapFileSink& file) {
     file.Write("}");
     file.Write(kLineEnd);
 }
 
+void WriteWorldspawn(const LevelData& level, float scale, MapFileSink& file, ScaledSpan* span) {
+    WriteWorldspawnOpening(file);
+    std::uint32_t counter = 0;
+    const float* origin = level.exportOrigin;
+    for (std::uint32_t i = 0; i < level.brushCount; ++i) {
+        WriteBrush(level.brushes[i], file, origin[0], origin[1], origin[2], scale, counter, span);
+    }
+    WriteWorldspawnClosing(file);
+}
+
 bool WriteMapFile(const LevelData& level, const std::string& path,
-                  const ConversionParameters& parameters, std::string* whyNot) {
+                  const ConversionParameters& parameters, std::string* whyNot, ScaledSpan* span) {
     MapFileSink file;
     bool written = file.Open(path);
     if (written) {
-        WriteWorldspawn(level, parameters.exportScale, file);
+        WriteWorldspawn(level, parameters.exportScale, file, span);
         written = file.Commit();
     }
     if (!written && whyNot != nullptr) *whyNot = file.Error();

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "mapexport/BrushStore.h"
-#include "mapexport/SnapToInteger.h"
+#include "mapexport/SolidFaces.h"
 #include "mapexport/SolidGeometry.h"
 
 namespace ondrel {
@@ -14,40 +14,6 @@ namespace {
 // shows 8 triangles (24 records) per source triangle.
 constexpr std::size_t kPreviewRecordsPerSourceRecord = 8;
 constexpr std::uint32_t kSolidFaceColour = 0xFFFFFFFFu;
-constexpr float kBoxSeed = 1000000.0f;
-
-struct BoundingBox {
-    float lower[3] = {kBoxSeed, kBoxSeed, kBoxSeed};
-    float upper[3] = {-kBoxSeed, -kBoxSeed, -kBoxSeed};
-};
-
-float Component(const Vector3& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
-
-// The triangle's upper bound is formed as lower bound plus extent, each
-// rounded to single precision; that rounding is part of the result.
-void GrowBox(BoundingBox& box, const Vector3 (&p)[3]) {
-    for (int axis = 0; axis < 3; ++axis) {
-        float lower = kBoxSeed;
-        float upper = -kBoxSeed;
-        for (const Vector3& point : p) {
-            const float c = Component(point, axis);
-            if (c < lower) lower = c;
-            if (c > upper) upper = c;
-        }
-        const float extent = upper - lower;
-        const float top = lower + extent;
-        if (top > box.upper[axis]) box.upper[axis] = top;
-        if (lower < box.lower[axis]) box.lower[axis] = lower;
-    }
-}
-
-float SnappedCentre(float lower, float upper) {
-    return static_cast<float>(SnapToInteger((lower + upper) / 2.0f));
-}
-
-Vector3 Offset(const Vector3& p, const Vector3& by) { return {p.x + by.x, p.y + by.y, p.z + by.z}; }
-
-Vector3 Scaled(const Vector3& v, float factor) { return {factor * v.x, factor * v.y, factor * v.z}; }
 
 }  // namespace
 
@@ -79,7 +45,6 @@ public:
 
 private:
     bool AllocatePreview();
-    void AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind);
     void AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,
                             std::uint32_t colour);
 
@@ -104,15 +69,15 @@ bool SolidBuilder::BuildSolids() {
         level_.previewVertices.reset();
         return false;
     }
-    BoundingBox box;
+    SolidBounds box;
     // Only whole triangles: one or two trailing records belong to none.
     for (std::uint32_t i = 0; level_.sourceCount - i >= 3; i += 3) {
         const LevelVertex* t = &level_.sourceVertices[i];
-        const Vector3 p[3] = {PositionOf(t[0]), PositionOf(t[1]), PositionOf(t[2])};
-        const Vector3 normal = NormalOf(t[0]);
-        const SolidKind kind = IsAxisAligned(normal) ? SolidKind::Block : SolidKind::Tri;
+        SolidKind kind = SolidKind::Block;
+        BrushFace faces[kMaxSolidFaces];
+        const std::uint32_t faceCount = MakeSolidFaces(t, parameters_, kind, faces);
 
-        GrowBox(box, p);
+        box.Grow(t);
         if (level_.previewVertices) {
             std::memcpy(&level_.previewVertices[level_.previewCount], t, 3 * sizeof(LevelVertex));
         }
@@ -121,39 +86,17 @@ bool SolidBuilder::BuildSolids() {
             level_.previewCount = 0;
             return false;
         }
-        store_.AddFace(BrushFace{{p[0], p[1], p[2]}});
-        AddSolidFaces(p, normal, kind);
+        store_.AddFace(faces[0]);
+        for (std::uint32_t f = 1; f < faceCount; ++f) {
+            store_.AddFace(faces[f]);
+            const Vector3(&q)[3] = faces[f].points;
+            AddPreviewTriangle(q[0], q[1], q[2], kSolidFaceColour);
+        }
         store_.FinishBrush();
     }
     store_.HandTo(level_);
-    for (int axis = 0; axis < 3; ++axis) {
-        level_.exportOrigin[axis] = SnappedCentre(box.lower[axis], box.upper[axis]);
-    }
+    box.Origin(level_.exportOrigin);
     return true;
-}
-
-void SolidBuilder::AddSolidFaces(const Vector3 (&p)[3], const Vector3& normal, SolidKind kind) {
-    auto addFace = [this](const Vector3& a, const Vector3& b, const Vector3& c) {
-        store_.AddFace(BrushFace{{a, b, c}});
-        AddPreviewTriangle(a, b, c, kSolidFaceColour);
-    };
-    if (kind == SolidKind::Block) {
-        const Vector3 push = Scaled(normal, parameters_.extrudeFactorBlocks / parameters_.exportScale);
-        const Vector3 q[3] = {Offset(p[0], push), Offset(p[1], push), Offset(p[2], push)};
-        addFace(q[0], q[2], q[1]);
-        addFace(p[0], p[2], q[2]);
-        addFace(p[0], q[2], q[0]);
-        addFace(p[1], p[0], q[0]);
-        addFace(p[1], q[0], q[1]);
-        addFace(p[2], p[1], q[1]);
-        addFace(p[2], q[1], q[2]);
-    } else {
-        const float depth = parameters_.extrudeFactorTris / parameters_.exportScale;
-        const Vector3 apex = Offset(TriangleCentroid(p[0], p[1], p[2]), Scaled(normal, depth));
-        addFace(p[0], apex, p[1]);
-        addFace(p[1], apex, p[2]);
-        addFace(p[2], apex, p[0]);
-    }
 }
 
 void SolidBuilder::AddPreviewTriangle(const Vector3& p0, const Vector3& p1, const Vector3& p2,

@@ -60,6 +60,25 @@ TEST(ArgumentsTest, UnusableArgumentsAreUsageErrors) {
     EXPECT_EQ(Parse({"a.txt", "--text", "--text"}).error, "");
 }
 
+// A value that is not one whole finite decimal number is a usage error that
+// names the option and the value, never a silent 0.1 or a number read from
+// its first characters.
+TEST(ArgumentsTest, AFactorThatIsNotAWholeFiniteNumberIsAUsageError) {
+    for (const std::string value : {"abc", "inf", "nan", "-inf", "0x10", "", "5abc", " 5", "5 ", "1e",
+                                    ".", "+", "1e400", "1..2", "1,5", "\xC2\xB9"}) {
+        const ParsedArguments parsed = Parse({"a.txt", "--scale", value});
+        EXPECT_NE(parsed.error.find("--scale '" + value + "'"), std::string::npos)
+            << "value '" << value << "' gave error '" << parsed.error << "'";
+        EXPECT_TRUE(parsed.warnings.empty()) << value;
+    }
+    for (const auto& [value, expected] : std::vector<std::pair<std::string, float>>{
+             {"5", 5.0f}, {"+2.5e1", 25.0f}, {".5", 0.5f}, {"7.", 7.0f}, {"-3", 0.1f}, {"1e-400", 0.1f}}) {
+        const ParsedArguments parsed = Parse({"a.txt", "--tris=" + value});
+        EXPECT_EQ(parsed.error, "") << value;
+        EXPECT_EQ(parsed.options.parameters.extrudeFactorTris, expected) << value;
+    }
+}
+
 TEST(ArgumentsTest, HelpAndVersionNeedNoInput) {
     EXPECT_EQ(Parse({"--help"}).request, Request::Help);
     EXPECT_EQ(Parse({"-h"}).error, "");

@@ -66,6 +66,17 @@ TEST_F(ConvertCommandTest, ParametersReachTheMap) {
               std::string::npos);
 }
 
+// Clamped coordinates are converted as before, with one warning per file.
+TEST_F(ConvertCommandTest, ClampedCoordinatesWarnOncePerFile) {
+    const ProcessOutcome run = Run({"--scale", "1e10", "a.txt", "b.txt"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(CountLines(run.err), 2) << run.err;
+    EXPECT_NE(run.err.find("warning: a.txt: coordinates too large for a map were clamped"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("--scale 2.147e+09 or less fits"), std::string::npos) << run.err;
+    EXPECT_EQ(Run({"a.txt", "b.txt"}).err, "");
+}
+
 TEST_F(ConvertCommandTest, InputsThatCannotBeConvertedExitWithTwo) {
     fs::create_directory(work / "folder");
     const struct {
@@ -103,6 +114,34 @@ TEST_F(ConvertCommandTest, AnInputThatCannotBeReadExitsWithTwo) {
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_NE(run.err.find("locked.txt: cannot be read: Permission denied"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists("/tmp/ondrel-never.map"));
+}
+
+// An input whose path cannot be resolved (a folder the user may not
+// search, a name longer than the system allows) fails alone; the batch is
+// not a usage error.
+TEST_F(ConvertCommandTest, AnInputThatCannotBeResolvedFailsAloneWithTwo) {
+    const std::string tooLong = std::string(300, 'x') + ".txt";
+    ProcessOutcome run = Run({"a.txt", tooLong});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find(tooLong + ": "), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("overwrite"), std::string::npos) << run.err;
+    EXPECT_EQ(CountLines(run.out), 1);
+    EXPECT_TRUE(Exists("a.map"));
+
+    if (getuid() != 0) return;  // a folder owned by someone else needs root to make
+    fs::remove(work / "a.map");
+    fs::create_directory(work / "secret");
+    folder.WriteLines("work/secret/b.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1", "0", "0", "10", "-1"});
+    fs::permissions(work / "secret", fs::perms::owner_all);
+    fs::permissions(work, fs::perms::all);
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    constexpr int kNobody = 65534;
+    run = testing::RunProcess(ONDREL_CONVERT_PATH, {"a.txt", "secret/b.txt"}, work, folder.Path(), kNobody);
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("secret/b.txt: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Permission denied"), std::string::npos) << run.err;
+    EXPECT_TRUE(Exists("a.map"));
+    EXPECT_FALSE(Exists("secret/b.map"));
 }
 
 TEST_F(ConvertCommandTest, OneBadInputDoesNotStopTheBatch) {
@@ -146,6 +185,45 @@ TEST_F(ConvertCommandTest, OutputIsAFileForOneInputAndADirectoryForSeveral) {
     run = Run({"a.txt", "b.txt", "-o", "maps/one.map"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("existing directory"), std::string::npos);
+}
+
+// A folder named with a trailing slash must exist, whatever the number of
+// inputs: one usage error before anything is converted, not a failed write
+// per file.
+TEST_F(ConvertCommandTest, AMissingOutputFolderIsOneUsageError) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"a.txt", "b.txt", "-o", "newdir/"}, {"a.txt", "-o", "newdir/"},
+          {"a.txt", "b.txt", "-o", "x.map"}}) {
+        const ProcessOutcome run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.size() << " " << run.err;
+        EXPECT_EQ(CountLines(run.err), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(Exists("newdir"));
+}
+
+// What cannot be written to standard output (a full disk) is reported and
+// fails the run, as it does for the usual command-line tools.
+TEST_F(ConvertCommandTest, AFailedWriteToStandardOutputIsAnError) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"a.txt"}, {"--help"}}) {
+        std::vector<std::string> shell = {"-c", "exec \"$0\" \"$@\" >/dev/full", ONDREL_CONVERT_PATH};
+        shell.insert(shell.end(), arguments.begin(), arguments.end());
+        const ProcessOutcome run = testing::RunProcess("/bin/sh", shell, work, folder.Path());
+        EXPECT_NE(run.exitCode, 0) << arguments[0];
+        EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
+    }
+}
+
+// Control characters in a name would break the one-line-per-file output or
+// drive the terminal; they are shown escaped, inside quotes.
+TEST_F(ConvertCommandTest, ControlCharactersInNamesAreQuoted) {
+    fs::copy_file(work / "a.txt", work / "odd\nname\x1B[2J.txt");
+    const ProcessOutcome run = Run({"odd\nname\x1B[2J.txt", "missing\r.txt"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(CountLines(run.out), 1) << run.out;
+    EXPECT_EQ(run.out.rfind("\"odd\\nname\\x1b[2J.txt\": 1 triangles read", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("wrote \"odd\\nname\\x1b[2J.map\" ("), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("\"missing\\r.txt\": no such file"), std::string::npos) << run.err;
 }
 
 TEST_F(ConvertCommandTest, UsageErrorsExitWithOneAndConvertNothing) {

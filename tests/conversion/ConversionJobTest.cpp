@@ -82,6 +82,8 @@ TEST_F(ConversionJobTest, TellsEachInputFailureApart) {
          "No vertex could be read as text"},
         {folder.Write("zero.bin", std::string(4, '\0')), true, ConversionStatus::NoWholeTriangle,
          "No vertex could be read as binary"},
+        // Its size says 0, but it has text to read.
+        {"/proc/self/status", false, ConversionStatus::NoWholeTriangle, "No vertex could be read as text"},
     };
     for (const Case& c : cases) {
         const ConversionResult result = Convert(c.input, c.binary);
@@ -89,6 +91,32 @@ TEST_F(ConversionJobTest, TellsEachInputFailureApart) {
         EXPECT_NE(result.problem.find(c.says), std::string::npos) << result.problem;
         EXPECT_FALSE(std::filesystem::exists(folder.File("out.map"))) << c.input;
     }
+}
+
+// A scale that pushes points past the map's 32-bit integers clamps them;
+// the job says so and names the largest scale that fits, which does fit.
+TEST_F(ConversionJobTest, ClampedCoordinatesAreReportedWithTheLargestScaleThatFits) {
+    const auto input = folder.WriteLines("one.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1",
+                                                     "0", "0", "10", "-1"});
+    ConversionResult result = Convert(input, false);
+    ASSERT_EQ(result.status, ConversionStatus::Converted);
+    EXPECT_FALSE(result.saturated);
+
+    result = Convert(input, false, "huge.map", {5.0f, 6.0f, 1e10f});
+    ASSERT_EQ(result.status, ConversionStatus::Converted);
+    EXPECT_TRUE(result.saturated);
+    ASSERT_TRUE(result.largestFittingScale.has_value());
+    const float fits = *result.largestFittingScale;
+    EXPECT_GT(fits, 2.0e9f);  // the level spans one unit from its origin
+    EXPECT_FALSE(Convert(input, false, "fits.map", {5.0f, 6.0f, fits}).saturated);
+    EXPECT_TRUE(Convert(input, false, "over.map", {5.0f, 6.0f, 2.2e9f}).saturated);
+
+    // A pyramid 1e40 map units high fits at no scale at all.
+    const auto sloped = folder.WriteLines("sloped.txt", {"1", "0", "0", "0", "-1", "-10", "0", "0", "-1",
+                                                         "0", "10", "10", "-1"});
+    result = Convert(sloped, false, "tall.map", {1e38f, 6.0f, 40.0f});
+    EXPECT_TRUE(result.saturated);
+    EXPECT_FALSE(result.largestFittingScale.has_value());
 }
 
 TEST_F(ConversionJobTest, AnUnwritableOutputIsAnOutputFailure) {

@@ -117,13 +117,56 @@ TEST_F(TextImport, AColourlessVertexDoesNotEndItsGroup) {
     ExpectPosition(1, -0.8f, 0.9f, 1.0f);
 }
 
-TEST_F(TextImport, LinesLongerThan63BytesAreSplit) {
-    // 63 characters of padding are consumed; the "5" is the next line.
-    const std::string padded = std::string(62, '0') + "15";
-    ASSERT_TRUE(ImportBytes("1\n" + padded + "\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"));
+// A line is read whole whatever its length: padding does not push the rest
+// of a line into the next field, and a number written with many digits is
+// one number.
+TEST_F(TextImport, LongLinesAreReadWhole) {
+    const std::string spaces(70, ' ');
+    ASSERT_TRUE(ImportBytes("1\n15" + spaces + "\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"));
     ASSERT_EQ(level.sourceCount, 3u);
-    EXPECT_EQ(level.sourceVertices[0].x, -0.1f);
-    EXPECT_EQ(level.sourceVertices[0].y, 0.5f);
+    EXPECT_EQ(level.sourceVertices[0].x, -1.5f);
+    EXPECT_EQ(level.sourceVertices[0].y, 0.0f);
+
+    const std::string digits = "1." + std::string(200, '0') + "1";
+    ASSERT_TRUE(ImportLines({"1", digits, "20", "30", "4", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    ASSERT_EQ(level.sourceCount, 3u);
+    ExpectPosition(0, -0.1f, 2.0f, 3.0f);
+    EXPECT_EQ(level.sourceVertices[0].colour, 4u);
+}
+
+// 63 bytes and its line feed are one line, not that line and an empty one
+// (which would abandon the group).
+TEST_F(TextImport, ALineOfExactly63BytesIsOneLine) {
+    const std::string line63 = std::string(62, '0') + "5";
+    ASSERT_TRUE(ImportLines({"1", line63, "0", "0", "1", "0", "0", "0", "1", "0", "0", "0", "1"}));
+    ASSERT_EQ(level.sourceCount, 3u);
+    EXPECT_EQ(level.sourceVertices[0].x, -0.5f);
+}
+
+std::string Utf16(std::string_view ascii, bool bigEndian) {
+    std::string bytes;
+    for (const char c : ascii) {
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return bytes;
+}
+
+// A byte-order mark is no title: the first group keeps its count. UTF-16
+// text reads as before, its zero bytes dropped with the other control bytes.
+TEST_F(TextImport, AByteOrderMarkAtTheStartIsSkipped) {
+    const std::string lines = "1\n10\n0\n0\n1\n0\n10\n0\n2\n0\n0\n10\n3\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"UTF-8", "\xEF\xBB\xBF" + lines},
+                 {"UTF-16 LE", "\xFF\xFE" + Utf16(lines, false)},
+                 {"UTF-16 BE", "\xFE\xFF" + Utf16(lines, true)}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(ImportBytes(c.bytes)) << c.name;
+        ASSERT_EQ(level.sourceCount, 3u) << c.name;
+        ExpectPosition(0, -1.0f, 0.0f, 0.0f);
+        EXPECT_EQ(level.sourceVertices[2].colour, 3u) << c.name;
+    }
 }
 
 TEST_F(TextImport, TwoHundredFiftySevenVerticesNeedCapacity512) {

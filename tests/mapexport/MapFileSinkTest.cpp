@@ -128,13 +128,78 @@ TEST_F(MapFileSinkTest, ANewMapGetsTheModeOfAnyNewFile) {
     EXPECT_EQ(ModeOf(map), 0644u);
 }
 
-// Replacing a map should keep the mode its owner gave it; today it gets the
-// new-file mode. Enabled when the writer copies the old mode.
-TEST_F(MapFileSinkTest, DISABLED_AReplacedMapKeepsItsOwnMode) {
-    const fs::path map = folder.Write("private.map", "old");
-    ::chmod(map.c_str(), 0600);
+// A replaced map keeps what its owner gave it: its mode (a private map stays
+// private, a shared one group-writable) and, where allowed, its group.
+TEST_F(MapFileSinkTest, AReplacedMapKeepsItsModeAndGroup) {
+    const mode_t saved = ::umask(022);
+    for (const mode_t mode : {0600u, 0664u, 0640u}) {
+        const fs::path map = folder.Write("kept.map", "old");
+        ASSERT_EQ(::chmod(map.c_str(), mode), 0);
+        EXPECT_TRUE(WriteMapFile(level, map.string(), parameters));
+        EXPECT_EQ(ModeOf(map), mode);
+    }
+    ::umask(saved);
+
+    if (::getuid() != 0) return;  // only root may give a file another group
+    constexpr gid_t kOtherGroup = 65534;
+    const fs::path map = folder.Write("shared.map", "old");
+    ASSERT_EQ(::chown(map.c_str(), static_cast<uid_t>(-1), kOtherGroup), 0);
     ASSERT_TRUE(WriteMapFile(level, map.string(), parameters));
-    EXPECT_EQ(ModeOf(map), 0600u);
+    struct stat status {};
+    ASSERT_EQ(::stat(map.c_str(), &status), 0);
+    EXPECT_EQ(status.st_gid, kOtherGroup);
+}
+
+// A map reached through a symbolic link is written where the link points,
+// as editors do: the link stays a link and its target gets the new text.
+TEST_F(MapFileSinkTest, AMapBehindASymbolicLinkIsWrittenThroughIt) {
+    fs::create_directory(folder.File("real"));
+    const fs::path target = folder.Write("real/target.map", "old");
+    const fs::path link = folder.File("link.map");
+    fs::create_symlink("real/target.map", link);
+    ASSERT_TRUE(WriteMapFile(level, link.string(), parameters));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(target).rfind("{\r\n\"classname\"", 0), 0u);
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"link.map", "real"}));
+    EXPECT_EQ(Names(folder.File("real")), std::vector<std::string>{"target.map"});
+
+    // A link to a map not written yet makes the map where the link points.
+    const fs::path dangling = folder.File("new-link.map");
+    fs::create_symlink("real/new.map", dangling);
+    ASSERT_TRUE(WriteMapFile(level, dangling.string(), parameters));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_TRUE(fs::is_regular_file(folder.File("real/new.map")));
+}
+
+}  // namespace
+}  // namespace ondrel::testing
+
+namespace ondrel::testing {
+namespace {
+
+// The buffer starts small and grows with the map, and a piece larger than
+// its largest size goes straight through: pieces of many sizes, crossing
+// every growth and the largest size, must arrive whole and in order.
+TEST(MapFileSinkBuffer, PiecesOfEverySizeArriveInOrder) {
+    TempFolder folder;
+    const auto map = folder.File("pieces.map");
+    std::string expected;
+    MapFileSink sink;
+    ASSERT_TRUE(sink.Open(map.string()));
+    auto write = [&](std::size_t size, char first) {
+        std::string piece(size, first);
+        for (std::size_t i = 0; i < size; i += 7) piece[i] = static_cast<char>('a' + i % 26);
+        sink.Write(piece);
+        expected += piece;
+    };
+    for (std::size_t size = 1; expected.size() < (3u << 20); size = size * 3 + 1) {
+        write(size % 100000, 'x');
+        write(size % 3000, 'y');
+    }
+    write(std::size_t{2} << 20, 'z');
+    write(5, 'w');
+    ASSERT_TRUE(sink.Commit()) << sink.Error();
+    EXPECT_EQ(ReadWholeFile(map), expected);
 }
 
 }  // namespace

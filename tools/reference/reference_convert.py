@@ -79,16 +79,25 @@ class Bytes:
 
 
 def read_line(src):
+    """The next line whole, keeping only bytes above 0x20 and tabs."""
     kept = bytearray()
-    consumed = 0
-    while consumed < 63:
+    while True:
         b = src.byte()
         if b < 0 or b == 10:
             break
-        consumed += 1
         if b > 0x20 or b == 9:
             kept.append(b)
     return bytes(kept) if kept else None
+
+
+BYTE_ORDER_MARKS = (b"\xef\xbb\xbf", b"\xff\xfe", b"\xfe\xff")
+
+
+def skip_byte_order_mark(src):
+    for mark in BYTE_ORDER_MARKS:
+        if src.data.startswith(mark):
+            src.pos = len(mark)
+            return
 
 
 def wrap32(x):
@@ -98,6 +107,7 @@ def wrap32(x):
 
 def import_text(data):
     src, out = Bytes(data), []
+    skip_byte_order_mark(src)
     while True:
         line = read_line(src)
         if line is None:

@@ -10,6 +10,8 @@
 //   ONDREL_PROBE_FIND  a media name: print where the media search finds it
 //                      and exit 0, or 4 when it finds nothing
 
+#include <SDL2/SDL.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -58,6 +60,10 @@ int FindMedia(const std::string& name) {
 
 int main() {
     using namespace ondrel::framework;
+    // Video and the GL driver stay loaded to the end of the process: the
+    // framework's shutdown would otherwise unload the driver, whose lasting
+    // caches the sanitizer build's leak check could then no longer name.
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) SDL_GL_LoadLibrary(nullptr);
     ondrel::platform::UseSdlWindowSystem();
     ondrel::graphics::UseOpenGlBackend();
     RegisterInstallPath();
@@ -70,6 +76,10 @@ int main() {
     CreateAppWindow(u"Ondrel framework probe", nullptr, nullptr, nullptr, CW_USEDEFAULT, CW_USEDEFAULT);
     CreateDevice(0, true, 640, 480, nullptr, nullptr);
     MainLoop(nullptr);
+    // The loop ends with the window gone but the device and the Direct3D
+    // object still held (and a failed start ends it with the Direct3D object
+    // held); the probe lets go of both before the process ends.
+    Shutdown();
     ondrel::probe::PrintFrameCounts();
     return GetExitCode();
 }

@@ -49,10 +49,21 @@ def text_level(rng):
                 lines.append(" ")  # a blank line somewhere inside a group
     if rng.random() < 0.1:
         lines.insert(rng.randrange(1, len(lines)), "9" * 70)
+    if rng.random() < 0.1:
+        where = rng.randrange(len(lines))
+        lines[where] = lines[where] + " " * rng.choice([62, 63, 70, 200])
+    if rng.random() < 0.1:
+        where = rng.randrange(len(lines))
+        lines[where] = "0" * rng.choice([61, 62, 63, 64]) + lines[where].strip()
     text = "\n".join(lines)
     if rng.random() < 0.5:
         text = text.replace("\n", "\r\n")
-    return (text + ("\n" if rng.random() < 0.8 else "")).encode("latin-1")
+    data = (text + ("\n" if rng.random() < 0.8 else "")).encode("latin-1")
+    mark = rng.choice([b"", b"", b"", b"\xef\xbb\xbf", b"\xff\xfe", b"\xfe\xff"])
+    if mark in (b"\xff\xfe", b"\xfe\xff"):
+        little = mark == b"\xff\xfe"
+        data = b"".join(bytes([c, 0]) if little else bytes([0, c]) for c in data)
+    return mark + data
 
 
 def binary_level(rng):

@@ -1,0 +1,54 @@
+#include "mapexport/StreamedMap.h"
+
+#include "level/LevelData.h"
+#include "mapexport/MapFileSink.h"
+#include "mapexport/MapWriter.h"
+#include "mapexport/SolidFaces.h"
+
+namespace ondrel {
+namespace {
+
+// Every point is written relative to the origin, which needs the box of all
+// triangles: one pass over them before the first brush is written.
+void FindOrigin(const LevelData& level, float (&origin)[3]) {
+    SolidBounds box;
+    for (std::uint32_t i = 0; level.sourceCount - i >= 3; i += 3) box.Grow(&level.sourceVertices[i]);
+    box.Origin(origin);
+}
+
+void WriteEveryBrush(const LevelData& level, float scale, MapFileSink& file,
+                     const ConversionParameters& parameters, StreamedMapFigures& figures, ScaledSpan* span) {
+    const float* origin = figures.origin;
+    std::uint32_t counter = 0;
+    for (std::uint32_t i = 0; level.sourceCount - i >= 3; i += 3) {
+        BrushFace faces[kMaxSolidFaces];
+        Brush brush;
+        brush.faces = faces;
+        brush.faceCount = MakeSolidFaces(&level.sourceVertices[i], parameters, brush.kind, faces);
+        brush.faceCapacity = kMaxSolidFaces;
+        ++(brush.kind == SolidKind::Block ? figures.prisms : figures.pyramids);
+        WriteBrush(brush, file, origin[0], origin[1], origin[2], scale, counter, span);
+    }
+}
+
+}  // namespace
+
+bool WriteSolidsAsMap(const LevelData& level, const std::string& path,
+                      const ConversionParameters& parameters, StreamedMapFigures& figures,
+                      std::string* whyNot, ScaledSpan* span) {
+    std::lock_guard guard(level.lock);
+    figures = StreamedMapFigures{};
+    FindOrigin(level, figures.origin);
+    MapFileSink file;
+    bool written = file.Open(path);
+    if (written) {
+        WriteWorldspawnOpening(file);
+        WriteEveryBrush(level, parameters.exportScale, file, parameters, figures, span);
+        WriteWorldspawnClosing(file);
+        written = file.Commit();
+    }
+    if (!written && whyNot != nullptr) *whyNot = file.Error();
+    return written;
+}
+
+}  // namespace ondrel
