@@ -24,6 +24,7 @@
 #include "gui/GuiSharedState.h"
 #include "gui/GuiStatic.h"
 #include "platform/d3d9/D3D9.h"
+#include "platform/scripted/ScriptedPlatformServices.h"
 #include "tests/support/GlTestDevice.h"
 
 namespace ondrel::testing {
@@ -69,6 +70,9 @@ protected:
         : GlDeviceFixture(GlTarget{kWidth, kHeight, false, D3DCREATE_SOFTWARE_VERTEXPROCESSING, false}) {}
 
     void SetUp() override {
+        // The controls ask the window system for the time and the keys; a
+        // scripted one keeps the picture the same on every run.
+        platform::InstallScriptedPlatform();
         GlDeviceFixture::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         gui::ResetSharedGuiState();
@@ -83,6 +87,7 @@ protected:
         gui::ResetGlobalResourceManager();
         gui::ResetSharedGuiState();
         GlDeviceFixture::TearDown();
+        platform::ResetPlatformServices();
     }
 
     // Columns: normal, disabled, focus, mouse over, pressed.
