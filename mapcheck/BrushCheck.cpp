@@ -73,6 +73,11 @@ void BrushChecker::RebuildFaces(double boxHalfSize) {
 }
 
 void BrushChecker::JudgeShape(double boxHalfSize) {
+    // No plane cuts anything off the big box: the brush is all of it.
+    if (planes_.empty()) {
+        findings_.unbounded = true;
+        return;
+    }
     findings_.empty = std::all_of(windings_.begin(), windings_.end(),
                                   [](const Winding& w) { return WindingArea(w) == 0.0; });
     if (findings_.empty) return;
