@@ -81,14 +81,17 @@ void BrushChecker::JudgeShape(double boxHalfSize) {
     findings_.empty = std::all_of(windings_.begin(), windings_.end(),
                                   [](const Winding& w) { return WindingArea(w) == 0.0; });
     if (findings_.empty) return;
+    for (const Winding& winding : windings_) {
+        for (const Vec3& p : winding) findings_.unbounded = findings_.unbounded || OutsideBox(p, boxHalfSize);
+    }
+    // An open brush has no width to speak of: its faces alone, without the
+    // box, would make a half-space look flat.
+    if (findings_.unbounded) return;
     double narrowest = INFINITY;
     for (const Plane& plane : planes_) {
         double width = 0.0;
         for (const Winding& winding : windings_) {
-            for (const Vec3& p : winding) {
-                width = std::max(width, plane.distance - Dot(plane.normal, p));
-                if (OutsideBox(p, boxHalfSize)) findings_.unbounded = true;
-            }
+            for (const Vec3& p : winding) width = std::max(width, plane.distance - Dot(plane.normal, p));
         }
         narrowest = std::min(narrowest, width);
     }

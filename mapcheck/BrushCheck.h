@@ -26,7 +26,7 @@ struct BrushFindings {
     std::uint32_t otherDuplicates = 0;
     bool empty = false;      // nothing is inside all the planes
     bool unbounded = false;  // the planes leave it open: it reaches the big box
-    bool thin = false;       // thinner than kThinWidth across one of its faces
+    bool thin = false;       // closed, but thinner than kThinWidth across one of its faces
 
     bool HasProblem() const {
         return !flawedFaces.empty() || otherDuplicates != 0 || empty || unbounded || thin;

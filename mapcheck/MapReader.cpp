@@ -93,6 +93,7 @@ bool MapTextParser::ReadLine(std::string_view line) {
         if (depth_ != 2) return Fail("a face outside a brush");
         return ReadFace(text);
     default:
+        if (depth_ == 0) return Fail("not a map: text outside any entity");
         return true;  // other entity contents (patches and the like) are not brushes
     }
 }

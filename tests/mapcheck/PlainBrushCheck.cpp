@@ -144,7 +144,7 @@ void CountBrush(const std::vector<Face>& faces, PlainCounts& counts) {
         for (const Real3& x : corners) width = std::max(width, r.distance - Dot(r.normal, x));
         narrowest = std::min(narrowest, width);
     }
-    const bool thin = narrowest < 0.1;
+    const bool thin = !unbounded && narrowest < 0.1;
     counts.unboundedBrushes += unbounded;
     counts.thinBrushes += thin;
     counts.problemBrushes += problem || unbounded || thin;

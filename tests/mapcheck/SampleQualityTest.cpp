@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, SampleQualityTest,
                                            Settings{"SmallScale", 5.0f, 6.0f, 0.1f}),
                          [](const ::testing::TestParamInfo<Settings>& info) { return info.param.name; });
 
-// The settings above are only worth comparing if they do give trouble.
+// The settings above are only worth comparing if they do give trouble. (Its
+// flat brushes have lost their sides too, so they are open, not thin.)
 TEST(SampleQualityTest, SmallFactorsGiveEveryKindOfShapeProblem) {
     TempFolder folder;
     conversion::ConversionJob job;
@@ -69,7 +70,6 @@ TEST(SampleQualityTest, SmallFactorsGiveEveryKindOfShapeProblem) {
     std::string whyNot;
     ASSERT_TRUE(mapcheck::CheckMapFile(job.output, quality, nullptr, whyNot)) << whyNot;
     EXPECT_GT(quality.emptyBrushes, 0u);
-    EXPECT_GT(quality.thinBrushes, 0u);
     EXPECT_GT(quality.unboundedBrushes, 0u);
     EXPECT_GT(quality.coincidentFaces, 0u);
     EXPECT_GT(quality.otherDuplicates, 0u);
