@@ -7,7 +7,8 @@
 #include "level/LevelVertex.h"
 #include "app/LevelVertexBufferFactory.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 using app::DeviceLevelVertexBufferFactory;
 using app::DeviceVertexBufferOf;
 namespace {
@@ -66,4 +67,4 @@ TEST_F(LevelVertexBufferTest, RefusalsReachTheLevel) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

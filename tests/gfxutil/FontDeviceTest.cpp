@@ -1,15 +1,15 @@
 // Fonts on the recording device: glyph pages in the managed pool, uploads
 // only when the atlas changed, measuring without device work, failures.
 
-#include "tests/support/RecordingDevice.h"
+#include "tests/support/RecordingFixture.h"
 #include "gfxutil/GfxFont.h"
 
 namespace {
 
-class FontDeviceTest : public gfxtest::RecordingDeviceTest {
+class FontDeviceTest : public ondrel::testing::RecordingSceneTest {
 protected:
     void SetUp() override {
-        RecordingDeviceTest::SetUp();
+        RecordingSceneTest::SetUp();
         ASSERT_EQ(GfxCreateFontW(device_, 15, 0, FW_BOLD, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, u"Arial", &font_),
                   D3D_OK);
@@ -19,7 +19,7 @@ protected:
         if (font_ != nullptr) {
             EXPECT_EQ(font_->Release(), 0u);
         }
-        RecordingDeviceTest::TearDown();
+        RecordingSceneTest::TearDown();
     }
     INT Draw(const char16_t* text, DWORD format, IGfxSprite* sprite = nullptr) {
         RECT box{2, 0, 0, 0};

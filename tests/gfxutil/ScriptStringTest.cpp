@@ -1,24 +1,24 @@
 // The complex-script stand-in measured through a font: it agrees with what
 // the font draws, and the placeholders answer as a missing service does.
 
-#include "tests/support/RecordingDevice.h"
+#include "tests/support/RecordingFixture.h"
 #include "gfxutil/ScriptString.h"
 
 #include <string>
 
 namespace {
 
-class ScriptStringTest : public gfxtest::RecordingDeviceTest {
+class ScriptStringTest : public ondrel::testing::RecordingSceneTest {
 protected:
     void SetUp() override {
-        RecordingDeviceTest::SetUp();
+        RecordingSceneTest::SetUp();
         ASSERT_EQ(GfxCreateFontW(device_, 14, 0, FW_NORMAL, 1, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH, u"Arial", &font_),
                   D3D_OK);
     }
     void TearDown() override {
         font_->Release();
-        RecordingDeviceTest::TearDown();
+        RecordingSceneTest::TearDown();
     }
     // As the edit box analyses: the terminator included, its flags and
     // glyph buffer size, the default digit substitution.

@@ -2,7 +2,7 @@
 // draw elements: each texture rectangle scaled to fill a screen rectangle
 // and tinted with a state colour.
 
-#include "tests/support/GlDevice.h"
+#include "tests/support/GlTestDevice.h"
 #include "tools/skingen/SkinLayout.h"
 #include "gfxutil/GfxFont.h"
 #include "gfxutil/GfxSprite.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-class SkinPixelTest : public gfxtest::GlDeviceTest {};
+class SkinPixelTest : public ondrel::testing::GlFrameTest {};
 
 struct Placed {
     const char* element;
@@ -92,10 +92,10 @@ TEST_F(SkinPixelTest, EveryElementDrawsFromTheLoadedSkin) {
     font->DrawTextW(sprite, u"Selected item", -1, &text, DT_LEFT | DT_VCENTER, 0xFFFFFFFF);
     ASSERT_EQ(sprite->End(), D3D_OK);
     const auto image = EndFrame();
-    Keep(image, "skin-elements");
+    ondrel::testing::KeepScreenshot(image, "skin-elements");
 
     for (const Placed& p : placed) {
-        EXPECT_FALSE(gfxtest::LitBox(image, 0xFF204050, &p.screen).empty) << p.element;
+        EXPECT_FALSE(ondrel::testing::LitBox(image, 0xFF204050, &p.screen).empty) << p.element;
     }
     // The edit field is light behind dark text.
     EXPECT_GT(image.At(100, 212) & 0xFF, 0xE0u);

@@ -1,18 +1,18 @@
 // Sprites as a person sees them: placement under a scaling transform, the
 // part of the texture drawn, and colour modulation, on the OpenGL device.
 
-#include "tests/support/GlDevice.h"
+#include "tests/support/GlTestDevice.h"
 #include "gfxutil/GfxSprite.h"
 #include "gfxutil/DeviceTexture.h"
 
 namespace {
 
-using gfxtest::LitBox;
+using ondrel::testing::LitBox;
 
-class SpritePixelTest : public gfxtest::GlDeviceTest {
+class SpritePixelTest : public ondrel::testing::GlFrameTest {
 protected:
     void SetUp() override {
-        GlDeviceTest::SetUp();
+        GlFrameTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) {
             return;
         }
@@ -22,7 +22,7 @@ protected:
         if (sprite_ != nullptr) {
             sprite_->Release();
         }
-        GlDeviceTest::TearDown();
+        GlFrameTest::TearDown();
     }
     IDirect3DTexture9* Texture(const gfxutil::Image& image) {
         IDirect3DTexture9* texture = nullptr;
@@ -55,7 +55,7 @@ TEST_F(SpritePixelTest, ScaledSpriteFillsExactlyItsScreenRectangle) {
     ASSERT_EQ(sprite_->Draw(texture, nullptr, nullptr, &position, 0xFFFFFFFF), D3D_OK);
     ASSERT_EQ(sprite_->End(), D3D_OK);
     const auto image = EndFrame();
-    Keep(image, "sprite-scaled");
+    ondrel::testing::KeepScreenshot(image, "sprite-scaled");
     const auto lit = LitBox(image, 0xFF000000);
     EXPECT_EQ(lit.left, 30);
     EXPECT_EQ(lit.top, 40);

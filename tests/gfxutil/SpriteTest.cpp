@@ -1,15 +1,15 @@
 // Sprite batches on the recording device: how draws are grouped, and that
 // a batch leaves the device's state as it found it unless told otherwise.
 
-#include "tests/support/RecordingDevice.h"
+#include "tests/support/RecordingFixture.h"
 #include "gfxutil/GfxSprite.h"
 
 namespace {
 
-class SpriteTest : public gfxtest::RecordingDeviceTest {
+class SpriteTest : public ondrel::testing::RecordingSceneTest {
 protected:
     void SetUp() override {
-        RecordingDeviceTest::SetUp();
+        RecordingSceneTest::SetUp();
         ASSERT_EQ(GfxCreateSprite(device_, &sprite_), D3D_OK);
         ASSERT_EQ(device_->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &a_, nullptr), D3D_OK);
         ASSERT_EQ(device_->CreateTexture(8, 8, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &b_, nullptr), D3D_OK);
@@ -21,7 +21,7 @@ protected:
         }
         a_->Release();
         b_->Release();
-        RecordingDeviceTest::TearDown();
+        RecordingSceneTest::TearDown();
     }
     void DrawAlternating() {
         for (IDirect3DTexture9* t : {a_, b_, a_, b_}) {

@@ -1,22 +1,22 @@
 // Text as a person sees it: drawn by the OpenGL device and read back.
 
-#include "tests/support/GlDevice.h"
+#include "tests/support/GlTestDevice.h"
 #include "gfxutil/GfxFont.h"
 
 #include <algorithm>
 
 namespace {
 
-using gfxtest::LitBox;
-using gfxtest::PixelBox;
+using ondrel::testing::LitBox;
+using ondrel::testing::PixelBox;
 
 constexpr D3DCOLOR kBackground = 0xFF000000;
 constexpr RECT kBox{40, 40, 280, 200};
 
-class TextPixelTest : public gfxtest::GlDeviceTest {
+class TextPixelTest : public ondrel::testing::GlFrameTest {
 protected:
     void SetUp() override {
-        GlDeviceTest::SetUp();
+        GlFrameTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) {
             return;
         }
@@ -27,7 +27,7 @@ protected:
         if (font_ != nullptr) {
             font_->Release();
         }
-        GlDeviceTest::TearDown();
+        GlFrameTest::TearDown();
     }
     IGfxFont* Create(int height, UINT weight) {
         IGfxFont* font = nullptr;
@@ -68,7 +68,7 @@ TEST_F(TextPixelTest, EachAlignmentPutsTheTextWhereTheFlagsSay) {
                        : (c.format & DT_BOTTOM) != 0 ? kBox.bottom - h
                                                      : kBox.top;
         const gfxutil::Image image = Drawn(u"Hg", kBox, c.format, 0xFFFFFFFF);
-        Keep(image, std::string("text-") + c.name);
+        ondrel::testing::KeepScreenshot(image, std::string("text-") + c.name);
         const PixelBox lit = LitBox(image, kBackground);
         ASSERT_FALSE(lit.empty) << c.name;
         // Inside the text's cell, and filling it but for the side bearings
@@ -135,7 +135,7 @@ TEST_F(TextPixelTest, ArialAt14And28PixelsForTheEye) {
     line = RECT{8, 100, 312, 230};
     font_->DrawTextW(nullptr, u"Centred in a box\nsecond line", -1, &line, DT_CENTER | DT_VCENTER, 0xFF9FD0FF);
     const auto image = EndFrame();
-    Keep(image, "text-arial-14-28");
+    ondrel::testing::KeepScreenshot(image, "text-arial-14-28");
     EXPECT_FALSE(LitBox(image, 0xFF004040).empty);
     small->Release();
     bold->Release();

@@ -1,6 +1,6 @@
 // Loading DDS files into managed textures, and refusing damaged ones.
 
-#include "tests/support/RecordingDevice.h"
+#include "tests/support/RecordingFixture.h"
 #include "gfxutil/GfxErrors.h"
 #include "gfxutil/GfxTexture.h"
 #include "gfxutil/DdsCodec.h"
@@ -12,10 +12,10 @@
 
 namespace {
 
-class TextureLoadTest : public gfxtest::RecordingDeviceTest {
+class TextureLoadTest : public ondrel::testing::RecordingSceneTest {
 protected:
     void SetUp() override {
-        RecordingDeviceTest::SetUp();
+        RecordingSceneTest::SetUp();
         folder_ = std::filesystem::temp_directory_path() /
                   ("gfxutil-textures-" + std::to_string(::getpid()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -23,7 +23,7 @@ protected:
     }
     void TearDown() override {
         std::filesystem::remove_all(folder_);
-        RecordingDeviceTest::TearDown();
+        RecordingSceneTest::TearDown();
     }
     std::u16string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const auto path = folder_ / name;

@@ -1,16 +1,52 @@
 #pragma once
-// A real OpenGL device on a hidden 64 x 64 SDL window, for pixel tests. SDL's
-// offscreen video driver is used unless a test run asks for another, so no X
-// server is needed.
+// A real OpenGL device on a hidden SDL window, for pixel tests of the OpenGL
+// backend and of what the graphics utility library draws. SDL's offscreen
+// video driver is used unless a test run asks for another, so no X server is
+// needed. One set-up, one back-buffer read-back and one PNG saver for both.
 
 #include <gtest/gtest.h>
 
-#include <SDL2/SDL.h>
+#include <string>
 
+#include "gfxutil/Image.h"
 #include "platform/d3d9/D3D9.h"
 #include "platform/d3d9/PixelImage.h"
 
-namespace ondrel::graphics::testing {
+struct SDL_Window;
+
+namespace ondrel::testing {
+
+struct GlTarget {
+    UINT width = 64;
+    UINT height = 64;
+    bool depth = true;
+    DWORD vertexProcessing = D3DCREATE_HARDWARE_VERTEXPROCESSING;
+    // Clear to black and open a scene at the end of SetUp.
+    bool openScene = true;
+};
+
+// The back buffer as GetBackBuffer + GetRenderTargetData + LockRect give it,
+// in X8R8G8B8; empty when any step fails (the step's failure is reported).
+graphics::PixelImage ReadBackBuffer(IDirect3DDevice9* device, UINT width, UINT height);
+// The same pixels as an opaque image.
+gfxutil::Image ToImage(const graphics::PixelImage& pixels);
+// Saves the image as <name>.png when ONDREL_SCREENSHOT_DIR names a folder.
+void KeepScreenshot(const gfxutil::Image& image, const std::string& name);
+
+class GlDeviceFixture : public ::testing::Test {
+protected:
+    explicit GlDeviceFixture(GlTarget target) : target_(target) {}
+
+    void SetUp() override;
+    void TearDown() override;
+
+    graphics::PixelImage Screenshot() { return ReadBackBuffer(device_, target_.width, target_.height); }
+
+    GlTarget target_;
+    SDL_Window* window_ = nullptr;
+    IDirect3D9* d3d_ = nullptr;
+    IDirect3DDevice9* device_ = nullptr;
+};
 
 inline constexpr UINT kTargetSize = 64;
 
@@ -30,22 +66,30 @@ struct LitVertex {
 };
 inline constexpr DWORD kLitVertexFvf = D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_DIFFUSE;
 
-class GlDeviceTest : public ::testing::Test {
+// The backend's own tests: a 64 x 64 target with depth, inside a scene.
+class GlDeviceTest : public GlDeviceFixture {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    GlDeviceTest() : GlDeviceFixture(GlTarget{}) {}
 
-    // The back buffer as GetBackBuffer + GetRenderTargetData give it.
-    PixelImage Screenshot();
     // Red, green and blue of one back-buffer pixel as 0xRRGGBB.
     DWORD Pixel(UINT x, UINT y);
-
     void DrawScreenQuad(float left, float top, float right, float bottom, D3DCOLOR colour,
                         float u0 = 0.0f, float v0 = 0.0f, float u1 = 1.0f, float v1 = 1.0f);
+};
 
-    SDL_Window* window_ = nullptr;
-    IDirect3D9* d3d_ = nullptr;
-    IDirect3DDevice9* device_ = nullptr;
+// What a library draws in a frame: 320 x 240, no depth, frames opened and
+// closed by the test.
+class GlFrameTest : public GlDeviceFixture {
+protected:
+    static constexpr int kWidth = 320;
+    static constexpr int kHeight = 240;
+    GlFrameTest()
+        : GlDeviceFixture(GlTarget{kWidth, kHeight, false, D3DCREATE_SOFTWARE_VERTEXPROCESSING, false}) {}
+
+    // Clears to the colour and opens a scene.
+    void BeginFrame(D3DCOLOR clear);
+    // Closes the scene and reads the back buffer.
+    gfxutil::Image EndFrame();
 };
 
 // Channels of 0xRRGGBB.
@@ -53,4 +97,12 @@ inline int Red(DWORD rgb) { return static_cast<int>((rgb >> 16) & 0xFF); }
 inline int Green(DWORD rgb) { return static_cast<int>((rgb >> 8) & 0xFF); }
 inline int Blue(DWORD rgb) { return static_cast<int>(rgb & 0xFF); }
 
-}  // namespace ondrel::graphics::testing
+struct PixelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+    bool empty = true;
+};
+
+// The box around every pixel that differs from the background.
+PixelBox LitBox(const gfxutil::Image& image, std::uint32_t background, const RECT* within = nullptr);
+
+}  // namespace ondrel::testing

@@ -1,12 +1,17 @@
 #pragma once
-// A recording world installed as the graphics backend, with a windowed
-// 640 x 480 device made through Direct3DCreate9 as the framework makes it.
+// The recording backend installed for one test. RecordingTest makes the
+// device itself (MakeDevice: windowed 640 x 480, as the framework makes it);
+// RecordingSceneTest starts with a 320 x 240 device inside a scene and an
+// empty call log. Both check that every object the test made is gone.
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string_view>
+
 #include "platform/recording/RecordingWorld.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
 
 inline HWND FakeWindow(std::uintptr_t n = 1) { return reinterpret_cast<HWND>(n * 16); }
 
@@ -52,4 +57,18 @@ protected:
     IDirect3DDevice9* device_ = nullptr;
 };
 
-}  // namespace ondrel::graphics::testing
+class RecordingSceneTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    recording::RecordingWorld& World() { return *world_; }
+    std::size_t Calls(std::string_view name) const { return world_->CountCalls(name); }
+
+    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
+    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
+    IDirect3D9* d3d_ = nullptr;
+    IDirect3DDevice9* device_ = nullptr;
+};
+
+}  // namespace ondrel::testing

@@ -8,7 +8,8 @@
 #include "platform/d3d9/PixelFormats.h"
 #include "platform/d3d9/VertexDeclarationObject.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 TEST(FvfLayoutTest, OffsetsOfTheFormatsInUse) {
@@ -122,4 +123,4 @@ TEST_F(ResourceLayoutTest, TextureLevelsLockByRectangleAndShareTheirPixelsWithSu
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

@@ -3,7 +3,8 @@
 
 #include "tests/support/RecordingFixture.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 class StateBlockTest : public RecordingTest {
@@ -124,4 +125,4 @@ TEST_F(StateBlockTest, RecordedBlocksHoldOnlyWhatWasSetAndDoNotTouchTheDevice) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

@@ -3,7 +3,8 @@
 
 #include "tests/support/GlTestDevice.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 // Alpha from the vertex colour, whatever an empty texture stage would give.
@@ -140,4 +141,4 @@ TEST_F(GlTextureTest, StateBlockBringsBackStatesAndTexture) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

@@ -9,7 +9,8 @@
 
 #include "tests/support/GlTestDevice.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 constexpr D3DCOLOR kVertexColour = 0xFF8040C0;
@@ -156,4 +157,4 @@ TEST_F(GlLightingTest, WholeTransformInTheWorldMatrixAsTheSceneDrawsIt) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

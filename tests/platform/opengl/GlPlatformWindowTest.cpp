@@ -14,7 +14,8 @@
 #include "platform/win32/PlatformServices.h"
 #include "platform/win32/Windows.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 LRESULT PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,4 +77,4 @@ TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

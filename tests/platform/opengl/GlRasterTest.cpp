@@ -3,7 +3,8 @@
 
 #include "tests/support/GlTestDevice.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 using GlRasterTest = GlDeviceTest;
@@ -144,4 +145,4 @@ TEST_F(GlRasterTest, DepthTestKeepsTheNearerSurface) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

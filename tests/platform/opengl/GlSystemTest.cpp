@@ -12,7 +12,8 @@
 #include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/NativeWindowLookup.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 class GlSystemTest : public ::testing::Test {
@@ -120,4 +121,4 @@ TEST_F(GlSystemTest, FullScreenDeviceIsLostWithTheFocusAndResetWhenItReturns) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

@@ -7,7 +7,8 @@
 #include "platform/d3d9/DeviceCore.h"
 #include "platform/recording/RecordingRenderer.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 class RecordingDeviceTest : public RecordingTest {
@@ -224,4 +225,4 @@ TEST_F(RecordingDeviceTest, HardwareCursorFromAScratchSurface) {
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing

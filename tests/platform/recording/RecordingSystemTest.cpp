@@ -3,7 +3,8 @@
 
 #include "tests/support/RecordingFixture.h"
 
-namespace ondrel::graphics::testing {
+namespace ondrel::testing {
+using namespace ondrel::graphics;
 namespace {
 
 using recording::RecordingWorld;
@@ -160,4 +161,4 @@ TEST(GraphicsBackendTest, EntryPointRefusesOtherVersionsAndFollowsTheInstalledBa
 }
 
 }  // namespace
-}  // namespace ondrel::graphics::testing
+}  // namespace ondrel::testing
