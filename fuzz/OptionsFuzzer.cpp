@@ -1,42 +1,20 @@
 // Feeds arbitrary argument lists to ondrel-convert's option parser and its
 // output planning. The input is the argument list with each argument ended
-// by a zero byte, as the kernel hands them to a program. Planning resolves
-// names against the file system, so it runs in an empty private folder
-// where every relative name is a file that does not exist yet.
-
-#include <unistd.h>
+// by a zero byte, as the kernel hands them to a program. Planning only looks
+// names up (it never creates or changes a file), so the target runs in
+// whatever folder it is started from; libFuzzer reads its corpus relative
+// to that folder, so the target must not change it.
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/ConvertOptions.h"
 #include "cli/OutputPlan.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-struct PrivateFolder {
-    PrivateFolder() {
-        std::error_code error;
-        const fs::path base = fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        folder = base / ("ondrel-fuzz-options-" + std::to_string(getpid()));
-        fs::create_directories(folder);
-        fs::current_path(folder);
-    }
-    ~PrivateFolder() {
-        std::error_code ignored;
-        fs::current_path("/", ignored);
-        fs::remove_all(folder, ignored);
-    }
-    fs::path folder;
-};
 
 void Require(bool condition) {
     if (!condition) __builtin_trap();
@@ -81,7 +59,6 @@ void CheckPlan(const ondrel::cli::ConvertOptions& options, const ondrel::cli::Ou
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static PrivateFolder folder;
     using namespace ondrel::cli;
     const ParsedArguments parsed = ParseArguments(SplitArguments(data, size));
     if (!parsed.error.empty() || parsed.request != Request::Convert) return 0;

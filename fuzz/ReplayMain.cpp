@@ -29,11 +29,16 @@ int ReplayFile(const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
     int failures = 0, replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path given = argv[i];
+    // A target may change its working folder on its first input, so every
+    // name is made absolute first.
+    std::vector<std::filesystem::path> givenPaths;
+    for (int i = 1; i < argc; ++i) givenPaths.push_back(std::filesystem::absolute(argv[i]));
+    for (const std::filesystem::path& given : givenPaths) {
         if (std::filesystem::is_directory(given)) {
-            for (const auto& entry : std::filesystem::directory_iterator(given)) {
-                failures += ReplayFile(entry.path());
+            std::vector<std::filesystem::path> files;
+            for (const auto& entry : std::filesystem::directory_iterator(given)) files.push_back(entry.path());
+            for (const auto& file : files) {
+                failures += ReplayFile(file);
                 ++replayed;
             }
         } else {

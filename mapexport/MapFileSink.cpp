@@ -65,8 +65,7 @@ void KeepOwnershipAndMode(int descriptor, const struct stat& replaced) {
 
 }  // namespace
 
-// The buffer is not cleared: every byte is written before it is read.
-MapFileSink::MapFileSink() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+MapFileSink::MapFileSink() = default;
 
 MapFileSink::~MapFileSink() { Discard(); }
 
@@ -99,6 +98,21 @@ bool MapFileSink::Open(const std::string& targetPath) {
         ::fchmod(descriptor_, NewFileMode());
     }
     return true;
+}
+
+void MapFileSink::MakeRoom(std::size_t needed) {
+    if (capacity_ == kLargestBufferSize) {
+        Flush();
+        return;
+    }
+    std::size_t capacity = capacity_ == 0 ? kFirstBufferSize : capacity_;
+    while (capacity < kLargestBufferSize && capacity - used_ < needed) capacity *= 2;
+    // Not cleared: every byte is written before it is read.
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    if (used_ > 0) std::memcpy(grown.get(), buffer_.get(), used_);
+    buffer_ = std::move(grown);
+    capacity_ = capacity;
+    if (capacity_ - used_ < needed) Flush();
 }
 
 void MapFileSink::Flush() {

@@ -24,8 +24,8 @@ public:
     bool Open(const std::string& targetPath);
 
     void Write(std::string_view text) {
-        if (text.size() > kBufferSize - used_) Flush();
-        if (text.size() > kBufferSize) {
+        if (text.size() > capacity_ - used_) MakeRoom(text.size());
+        if (text.size() > capacity_) {
             WriteThrough(text.data(), text.size());
             return;
         }
@@ -45,12 +45,17 @@ public:
 
 private:
     void Flush();
+    // Grows the buffer (a small map never costs the largest one) or, once
+    // it is at its largest, writes out what it holds.
+    void MakeRoom(std::size_t needed);
     void WriteThrough(const char* data, std::size_t size);
     void Fail(const char* what, int errorNumber);
     void Discard();
 
-    static constexpr std::size_t kBufferSize = 1 << 20;
+    static constexpr std::size_t kFirstBufferSize = 16 << 10;
+    static constexpr std::size_t kLargestBufferSize = 1 << 20;
     std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
     std::size_t used_ = 0;
     int descriptor_ = -1;
     std::string targetPath_;

@@ -173,3 +173,34 @@ TEST_F(MapFileSinkTest, AMapBehindASymbolicLinkIsWrittenThroughIt) {
 
 }  // namespace
 }  // namespace ondrel::testing
+
+namespace ondrel::testing {
+namespace {
+
+// The buffer starts small and grows with the map, and a piece larger than
+// its largest size goes straight through: pieces of many sizes, crossing
+// every growth and the largest size, must arrive whole and in order.
+TEST(MapFileSinkBuffer, PiecesOfEverySizeArriveInOrder) {
+    TempFolder folder;
+    const auto map = folder.File("pieces.map");
+    std::string expected;
+    MapFileSink sink;
+    ASSERT_TRUE(sink.Open(map.string()));
+    auto write = [&](std::size_t size, char first) {
+        std::string piece(size, first);
+        for (std::size_t i = 0; i < size; i += 7) piece[i] = static_cast<char>('a' + i % 26);
+        sink.Write(piece);
+        expected += piece;
+    };
+    for (std::size_t size = 1; expected.size() < (3u << 20); size = size * 3 + 1) {
+        write(size % 100000, 'x');
+        write(size % 3000, 'y');
+    }
+    write(std::size_t{2} << 20, 'z');
+    write(5, 'w');
+    ASSERT_TRUE(sink.Commit()) << sink.Error();
+    EXPECT_EQ(ReadWholeFile(map), expected);
+}
+
+}  // namespace
+}  // namespace ondrel::testing
