@@ -56,6 +56,10 @@ protected:
         folder.WriteLines("work/far.txt", {"2", "0", "0", "0", "-1", "-10", "0", "0", "-1", "0", "0", "10", "-1",
                                            "-20000", "0", "0", "-1", "-20010", "0", "0", "-1", "-20000", "0", "10",
                                            "-1"});
+        // The same 2000 units apart along the prisms' normal: the lower one's
+        // far face lies the blocks factor beyond the level.
+        folder.WriteLines("work/tall.txt", {"2", "0", "0", "0", "-1", "-10", "0", "0", "-1", "0", "0", "10", "-1", "0",
+                                            "20000", "0", "-1", "-10", "20000", "0", "-1", "0", "20000", "10", "-1"});
         folder.WriteLines("work/open.map", {"{", "\"classname\" \"worldspawn\"", "{ ;0",
                                             "\t(0 0 0) (64 0 0) (0 64 0) BASE_COLD [ 0 1 0 0 ] [ 0 0 -1 0 ] 0 1 1 ",
                                             "}", "}"});
@@ -123,6 +127,14 @@ TEST_F(QualityCommandTest, CoordinatesBeyondTheRangeWarnWithAScaleThatFits) {
     EXPECT_NE(Run({"--scale", std::to_string(std::atof(advised.c_str()) * 1.001), "far.txt"}).err, "");
 
     EXPECT_EQ(Run({"--bounds", "40040", "far.txt"}).err, "");
+
+    // So close to the range that the extrusion decides whether a scale fits.
+    const ProcessOutcome tall = Run({"--bounds", "1006", "tall.txt"});
+    const std::string tallPrefix = "ondrel-convert: warning: tall.txt: coordinates reach 40006, beyond the practical "
+                                   "range of +-1006; --scale ";
+    ASSERT_EQ(tall.err.rfind(tallPrefix, 0), 0u) << tall.err;
+    const std::string tallAdvice = tall.err.substr(tallPrefix.size(), tall.err.find(' ', tallPrefix.size()) - tallPrefix.size());
+    EXPECT_EQ(Run({"--bounds", "1006", "--scale", tallAdvice, "tall.txt"}).err, "");
     EXPECT_EQ(Run({"--strict", "far.txt"}).exitCode, 4);
     const ProcessOutcome hopeless = Run({"--bounds", "5", "far.txt"});
     EXPECT_NE(hopeless.err.find("; no scale of 0.1 or more fits"), std::string::npos) << hopeless.err;
