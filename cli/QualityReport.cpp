@@ -16,16 +16,23 @@ std::string Number(double value) {
     return std::string(text, end.ptr);
 }
 
-std::string PointText(const MapPoint& p) { return "(" + Number(p.x) + " " + Number(p.y) + " " + Number(p.z) + ")"; }
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about chains of
+// a literal plus temporary strings at -O2.
+void AppendPoint(std::string& text, const MapPoint& p) {
+    text.append(" (").append(Number(p.x)).append(" ").append(Number(p.y)).append(" ").append(Number(p.z)).append(")");
+}
 
 std::string BrushName(BrushNaming naming, const MapBrushView& brush) {
+    std::string name;
     if (naming == BrushNaming::MapBrush) {
-        return "brush " + std::to_string(brush.number) + " (entity " + std::to_string(brush.entity) + ", line " +
-               std::to_string(brush.line) + ")";
+        name.append("brush ").append(std::to_string(brush.number));
+        name.append(" (entity ").append(std::to_string(brush.entity));
+        name.append(", line ").append(std::to_string(brush.line)).append(")");
+        return name;
     }
-    std::string name = "triangle " + std::to_string(brush.number);
+    name.append("triangle ").append(std::to_string(brush.number));
     if (!brush.faces.empty()) {
-        for (const MapPoint& p : brush.faces[0].points) name += " " + PointText(p);
+        for (const MapPoint& p : brush.faces[0].points) AppendPoint(name, p);
     }
     return name;
 }
