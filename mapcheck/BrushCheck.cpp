@@ -29,7 +29,10 @@ bool OutsideBox(const Vec3& p, double halfSize) {
 }  // namespace
 
 const BrushFindings& BrushChecker::Check(std::span<const MapFace> faces) {
-    findings_ = BrushFindings{};
+    // Cleared, not replaced: the face list keeps its room for the next brush.
+    findings_.flawedFaces.clear();
+    findings_.designedDuplicates = findings_.otherDuplicates = 0;
+    findings_.empty = findings_.unbounded = findings_.thin = false;
     FindPlanes(faces);
     const double boxHalfSize = std::max(kSmallestBoxHalfSize, 4.0 * LargestCoordinate(faces));
     RebuildFaces(boxHalfSize);
@@ -39,7 +42,7 @@ const BrushFindings& BrushChecker::Check(std::span<const MapFace> faces) {
 
 void BrushChecker::FindPlanes(std::span<const MapFace> faces) {
     planes_.clear();
-    std::vector<std::size_t> planeFace;  // which face each distinct plane came from
+    planeFace_.clear();
     for (std::size_t i = 0; i < faces.size(); ++i) {
         const FaceShape shape = ClassifyFace(faces[i]);
         if (shape != FaceShape::Plane) {
@@ -51,8 +54,8 @@ void BrushChecker::FindPlanes(std::span<const MapFace> faces) {
                                        [&](const Plane& p) { return SamePlane(p, plane); });
         if (same == planes_.end()) {
             planes_.push_back(plane);
-            planeFace.push_back(i);
-        } else if (RepeatsByDesign(faces.size(), i, planeFace[same - planes_.begin()])) {
+            planeFace_.push_back(i);
+        } else if (RepeatsByDesign(faces.size(), i, planeFace_[same - planes_.begin()])) {
             ++findings_.designedDuplicates;
         } else {
             ++findings_.otherDuplicates;

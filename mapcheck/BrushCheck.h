@@ -54,6 +54,7 @@ private:
 
     BrushFindings findings_;
     std::vector<Plane> planes_;      // one per distinct plane
+    std::vector<std::size_t> planeFace_;  // the first face on each of them
     std::vector<Winding> windings_;  // the rebuilt face on each plane
     Winding scratch_;
 };
