@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "conversion/ConversionJob.h"
 #include "mapcheck/MapQuality.h"
 #include "tests/mapcheck/PlainBrushCheck.h"
@@ -17,6 +19,9 @@ struct Settings {
     float blocks;
     float scale;
 };
+
+// Test names stay readable and the same on every run.
+void PrintTo(const Settings& settings, std::ostream* out) { *out << settings.name; }
 
 class SampleQualityTest : public ::testing::TestWithParam<Settings> {};
 
