@@ -155,15 +155,15 @@ HRESULT CheckDeviceMultiSampleType(const AdapterDescription& adapter, D3DDEVTYPE
     if (!Contains(device->backBufferFormats, surfaceFormat) && !Contains(device->depthStencilFormats, surfaceFormat)) {
         return D3DERR_NOTAVAILABLE;
     }
+    for (const MultiSampleSupport& support : device->multiSampleTypes) {
+        if (support.type != multiSampleType) continue;
+        if (!support.formats.empty() && !Contains(support.formats, surfaceFormat)) return D3DERR_NOTAVAILABLE;
+        if (qualityLevels != nullptr) *qualityLevels = support.qualityLevels;
+        return D3D_OK;
+    }
     if (multiSampleType == D3DMULTISAMPLE_NONE) {
         if (qualityLevels != nullptr) *qualityLevels = 1;
         return D3D_OK;
-    }
-    for (const MultiSampleSupport& support : device->multiSampleTypes) {
-        if (support.type == multiSampleType) {
-            if (qualityLevels != nullptr) *qualityLevels = support.qualityLevels;
-            return D3D_OK;
-        }
     }
     return D3DERR_NOTAVAILABLE;
 }

@@ -21,6 +21,10 @@ struct FormatSupport {
 struct MultiSampleSupport {
     D3DMULTISAMPLE_TYPE type = D3DMULTISAMPLE_NONE;
     DWORD qualityLevels = 1;
+    // Surface formats (back buffers and depth buffers) the type works with;
+    // empty means every format the device knows. Lets a test script a depth
+    // format that cannot be multisampled while its back buffer can.
+    std::vector<D3DFORMAT> formats;
 };
 
 struct DeviceTypeSupport {
@@ -33,7 +37,9 @@ struct DeviceTypeSupport {
     std::vector<D3DFORMAT> backBufferFormats;
     std::vector<D3DFORMAT> depthStencilFormats;
     std::vector<FormatSupport> resourceFormats;
-    std::vector<MultiSampleSupport> multiSampleTypes;  // besides "none", always supported
+    // "None" is supported for every known format unless an entry of type
+    // none is listed, which then decides for it like any other entry.
+    std::vector<MultiSampleSupport> multiSampleTypes;
 };
 
 struct AdapterDescription {

@@ -75,14 +75,16 @@ HRESULT GlRenderer::Create(SDL_Window* window, const DeviceCreation& creation,
 }
 
 GlRenderer::GlRenderer(SDL_Window* window, const D3DPRESENT_PARAMETERS& parameters)
-    : window_(window), parameters_(parameters) {}
+    : windowId_(SDL_GetWindowID(window)), parameters_(parameters) {}
+
+SDL_Window* GlRenderer::Window() const { return windowId_ != 0 ? SDL_GetWindowFromID(windowId_) : nullptr; }
 
 bool GlRenderer::Initialise(std::string* log) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    context_ = SDL_GL_CreateContext(window_);
+    context_ = SDL_GL_CreateContext(Window());
     if (context_ == nullptr) {
         *log = SDL_GetError();
         return false;
@@ -122,8 +124,10 @@ GlRenderer::~GlRenderer() {
         glDeleteVertexArrays(1, &vertexArray_);
         program_.Release();
     }
+    // Without its window the context is no longer current anywhere (SDL let
+    // go of it with the window) and is deleted with the objects in it.
     if (context_ != nullptr) {
-        SDL_GL_MakeCurrent(window_, nullptr);
+        if (SDL_Window* window = Window()) SDL_GL_MakeCurrent(window, nullptr);
         SDL_GL_DeleteContext(context_);
     }
 }
@@ -131,8 +135,10 @@ GlRenderer::~GlRenderer() {
 void GlRenderer::Attach(DeviceCore* device) { device_ = device; }
 
 bool GlRenderer::MakeCurrent() {
-    if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == window_) return true;
-    return SDL_GL_MakeCurrent(window_, context_) == 0;
+    SDL_Window* window = Window();
+    if (window == nullptr) return false;
+    if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == window) return true;
+    return SDL_GL_MakeCurrent(window, context_) == 0;
 }
 
 bool GlRenderer::CreateTargets(UINT width, UINT height) {
@@ -159,18 +165,20 @@ void GlRenderer::DestroyTargets() {
 }
 
 void GlRenderer::ApplyPresentationMode(const D3DPRESENT_PARAMETERS& parameters) {
+    SDL_Window* window = Window();
+    if (window == nullptr) return;
     SDL_GL_SetSwapInterval(parameters.PresentationInterval == D3DPRESENT_INTERVAL_IMMEDIATE ? 0 : 1);
     if (parameters.Windowed) {
-        if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0) SDL_SetWindowFullscreen(window_, 0);
+        if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) SDL_SetWindowFullscreen(window, 0);
         return;
     }
     SDL_DisplayMode mode{};
-    SDL_GetWindowDisplayMode(window_, &mode);
+    SDL_GetWindowDisplayMode(window, &mode);
     mode.w = static_cast<int>(parameters.BackBufferWidth);
     mode.h = static_cast<int>(parameters.BackBufferHeight);
     mode.refresh_rate = static_cast<int>(parameters.FullScreen_RefreshRateInHz);
-    SDL_SetWindowDisplayMode(window_, &mode);
-    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN);
+    SDL_SetWindowDisplayMode(window, &mode);
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
 }
 
 // A full-screen device is lost while its window has no focus, as Direct3D 9's
@@ -178,7 +186,7 @@ void GlRenderer::ApplyPresentationMode(const D3DPRESENT_PARAMETERS& parameters) 
 int GlRenderer::WatchEvents(void* self, SDL_Event* event) {
     auto* renderer = static_cast<GlRenderer*>(self);
     if (event->type != SDL_WINDOWEVENT || renderer->device_ == nullptr || renderer->parameters_.Windowed) return 0;
-    if (event->window.windowID != SDL_GetWindowID(renderer->window_)) return 0;
+    if (event->window.windowID != renderer->windowId_) return 0;
     switch (event->window.event) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
         case SDL_WINDOWEVENT_MINIMIZED: renderer->device_->Lose(); break;
@@ -539,8 +547,9 @@ HRESULT GlRenderer::Draw(const DeviceState& state, const DrawBatch& batch) {
 
 HRESULT GlRenderer::Present(const RECT* sourceRect, const RECT* destRect, HWND) {
     if (!MakeCurrent()) return D3DERR_DRIVERINTERNALERROR;
+    SDL_Window* window = Window();
     int windowWidth = 0, windowHeight = 0;
-    SDL_GL_GetDrawableSize(window_, &windowWidth, &windowHeight);
+    SDL_GL_GetDrawableSize(window, &windowWidth, &windowHeight);
     const auto bbWidth = static_cast<GLint>(parameters_.BackBufferWidth);
     const auto bbHeight = static_cast<GLint>(parameters_.BackBufferHeight);
     RECT source{0, 0, bbWidth, bbHeight};
@@ -556,7 +565,7 @@ HRESULT GlRenderer::Present(const RECT* sourceRect, const RECT* destRect, HWND) 
     glBlitFramebuffer(source.left, bbHeight - source.bottom, source.right, bbHeight - source.top, dest.left,
                       windowHeight - dest.bottom, dest.right, windowHeight - dest.top, GL_COLOR_BUFFER_BIT,
                       GL_LINEAR);
-    SDL_GL_SwapWindow(window_);
+    SDL_GL_SwapWindow(window);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     return D3D_OK;
 }

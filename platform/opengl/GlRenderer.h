@@ -53,8 +53,11 @@ private:
     GLuint TextureFor(TextureObject* texture);
     GLuint BufferFor(const VertexBufferObject* buffer);
     static int WatchEvents(void* self, SDL_Event* event);
+    // The device's window while it exists, else null. Looked up by its id
+    // each time: DestroyWindow frees the SDL window under a live device.
+    SDL_Window* Window() const;
 
-    SDL_Window* window_;
+    Uint32 windowId_;
     SDL_GLContext context_ = nullptr;
     DeviceCore* device_ = nullptr;
     D3DPRESENT_PARAMETERS parameters_;

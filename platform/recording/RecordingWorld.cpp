@@ -5,6 +5,7 @@
 #include "platform/d3d9/DeviceCore.h"
 #include "platform/d3d9/SystemCore.h"
 #include "platform/recording/RecordingRenderer.h"
+#include "platform/win32/WinMonitor.h"
 
 namespace ondrel::recording {
 namespace {
@@ -53,11 +54,14 @@ graphics::AdapterDescription RecordingWorld::TypicalAdapter(const std::string& d
     graphics::CopyIdentifierText(adapter.identifier.DeviceName, sizeof adapter.identifier.DeviceName,
                                  "\\\\.\\DISPLAY1");
     for (D3DFORMAT format : {D3DFMT_X8R8G8B8, D3DFMT_R5G6B5}) {
-        for (auto [w, h] : {std::pair<UINT, UINT>{640, 480}, {800, 600}, {1024, 768}}) {
+        for (auto [w, h] : {std::pair<UINT, UINT>{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}}) {
             adapter.modes.push_back(D3DDISPLAYMODE{w, h, 60, format});
         }
     }
-    adapter.currentMode = D3DDISPLAYMODE{1024, 768, 60, D3DFMT_X8R8G8B8};
+    // The desktop of the scripted platform's display, so that code comparing
+    // the window's monitor and desktop with the adapter's sees them agree.
+    adapter.currentMode = D3DDISPLAYMODE{1280, 1024, 60, D3DFMT_X8R8G8B8};
+    adapter.monitor = MonitorFromDisplayIndex(0);
     adapter.devices.push_back(graphics::TypicalDeviceSupport(D3DDEVTYPE_HAL));
     return adapter;
 }

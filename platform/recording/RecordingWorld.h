@@ -40,7 +40,8 @@ public:
     static std::shared_ptr<RecordingWorld> Create();
 
     // An adapter as a test would start from: modes 640x480, 800x600,
-    // 1024x768 at 60 Hz in X8R8G8B8 and R5G6B5, current 1024x768 X8R8G8B8,
+    // 1024x768, 1280x1024 at 60 Hz in X8R8G8B8 and R5G6B5, current 1280x1024
+    // X8R8G8B8 (the scripted platform's display), the monitor of display 0,
     // one HAL device with typical support.
     static graphics::AdapterDescription TypicalAdapter(const std::string& description = "Recording Adapter");
 

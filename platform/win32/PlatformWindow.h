@@ -36,6 +36,10 @@ struct PlatformWindow {
     bool needsPaint = false;
     bool restoreToMaximized = false;
     bool destroying = false;
+    // A drag by the user is under way (WM_ENTERSIZEMOVE sent, WM_EXITSIZEMOVE
+    // not yet) and when its last step came.
+    bool inSizeMove = false;
+    DWORD lastSizeMoveStepMs = 0;
 
     // The backend's own object and a tag telling which backend made it.
     void* native = nullptr;

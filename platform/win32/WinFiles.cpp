@@ -3,19 +3,18 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "platform/win32/PathConvert.h"
+#include "platform/win32/PlatformModule.h"
 #include "platform/win32/TextConvert.h"
 #include "platform/win32/WinError.h"
 
 using ondrel::platform::FromNativePath;
 using ondrel::platform::ToNativePath;
 
-struct PlatformModule {
-    int unused;
-};
 
 namespace {
 
@@ -106,12 +105,15 @@ DWORD GetFullPathNameW(LPCWSTR fileName, DWORD capacity, LPWSTR buffer, LPWSTR* 
         return 0;
     }
     std::u16string text = FromNativePath(full);
+    // As Win32 answers: no trailing separator except at the root, whose last
+    // component is empty. Both walks up of the media search stop there.
+    while (text.size() > 1 && text.back() == u'/') text.pop_back();
     if (buffer == nullptr || text.size() + 1 > capacity) return static_cast<DWORD>(text.size() + 1);
     ondrel::platform::CopyToBuffer(text, buffer, capacity);
     if (filePart != nullptr) {
         std::size_t separator = text.find_last_of(u'/');
-        bool endsInFolder = separator == std::u16string::npos || separator + 1 == text.size();
-        *filePart = endsInFolder ? nullptr : buffer + separator + 1;
+        bool root = separator == std::u16string::npos || separator + 1 == text.size();
+        *filePart = root ? nullptr : buffer + separator + 1;
     }
     return static_cast<DWORD>(text.size());
 }
@@ -208,8 +210,25 @@ BOOL CloseHandle(HANDLE handle) {
     return TRUE;
 }
 
+namespace {
+
+std::optional<std::u16string>& CommandLineOverride() {
+    static std::optional<std::u16string> line;
+    return line;
+}
+
+}  // namespace
+
 LPWSTR GetCommandLineW() {
-    // The command line never changes while the process runs.
+    if (CommandLineOverride()) return CommandLineOverride()->data();
+    // The process's own command line never changes while it runs.
     static std::u16string commandLine = BuildCommandLine();
     return commandLine.data();
 }
+
+namespace ondrel::platform {
+
+void SetCommandLineForTesting(std::u16string line) { CommandLineOverride() = std::move(line); }
+void ResetCommandLineForTesting() { CommandLineOverride().reset(); }
+
+}  // namespace ondrel::platform

@@ -44,3 +44,13 @@ BOOL CloseHandle(HANDLE handle);
 // The command line as one UTF-16 string: the program path, then each
 // argument, separated by spaces, arguments with spaces or quotes quoted.
 LPWSTR GetCommandLineW();
+
+#include <string>
+
+namespace ondrel::platform {
+
+// Tests replace the process command line that GetCommandLineW answers.
+void SetCommandLineForTesting(std::u16string line);
+void ResetCommandLineForTesting();
+
+}  // namespace ondrel::platform

@@ -1,6 +1,10 @@
 #include "platform/win32/WinMessages.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "platform/win32/PlatformSession.h"
+#include "platform/win32/SizeMoveGesture.h"
 #include "platform/win32/TextConvert.h"
 #include "platform/win32/WinCursor.h"
 #include "platform/win32/WinError.h"
@@ -110,6 +114,7 @@ MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL PeekMessageW(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags) {
     Services().PumpEvents();
+    ondrel::platform::EndQuietSizeMoves();
     auto& queue = Session().Queue();
     MessageFilter filter{window, filterMin, filterMax};
     bool remove = (removeFlags & PM_REMOVE) != 0;
@@ -133,10 +138,16 @@ BOOL PeekMessageW(MSG* message, HWND window, UINT filterMin, UINT filterMax, UIN
 BOOL GetMessageW(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
     MSG fetched{};
     while (!PeekMessageW(&fetched, window, filterMin, filterMax, PM_REMOVE)) {
-        if (!Services().WaitForEvents(kWaitSliceMs)) {
-            SetLastError(ERROR_INVALID_FUNCTION);
-            return -1;
+        std::optional<DWORD> dragEnd = ondrel::platform::NextSizeMoveEndMs();
+        int slice = dragEnd ? std::min(kWaitSliceMs, static_cast<int>(*dragEnd)) : kWaitSliceMs;
+        if (Services().WaitForEvents(slice)) continue;
+        // A backend with nothing more to deliver still lets an open drag end.
+        if (dragEnd) {
+            Services().SleepFor(*dragEnd);
+            continue;
         }
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return -1;
     }
     if (message) *message = fetched;
     return fetched.message == WM_QUIT ? FALSE : TRUE;

@@ -352,6 +352,9 @@ LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) {
         record->style = static_cast<DWORD>(value) & ~kStateStyles;
         Services().SetNativeStyle(window, record->style);
         ondrel::platform::ApplyTrackingLimits(window);
+        // The visible bit of a style is the window's visibility, as in
+        // Win32: a full-screen device shows its window this way.
+        ondrel::platform::ChangeVisibility(window, (static_cast<DWORD>(value) & WS_VISIBLE) != 0, true);
         break;
     case GWL_EXSTYLE: record->exStyle = static_cast<DWORD>(value); break;
     case GWLP_USERDATA: record->userData = value; break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SizeMoveGesture.h"
 #include "platform/win32/WinMonitor.h"
 #include "platform/win32/WinWindow.h"
 
@@ -60,7 +61,7 @@ void ReportGeometryChange(HWND window, bool byUser) {
     bool moved = origin.x != record->reportedClientOrigin.x || origin.y != record->reportedClientOrigin.y;
     if (record->showState == ShowState::Normal) record->restoredClient = client;
     if (!resized && !moved) return;
-    if (byUser) SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
+    if (byUser) ContinueSizeMove(window);
     if (LiveWindow(window) && resized) {
         record->reportedClientSize = size;
         record->needsPaint = true;
@@ -71,7 +72,6 @@ void ReportGeometryChange(HWND window, bool byUser) {
         record->reportedClientOrigin = origin;
         SendMessageW(window, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y)));
     }
-    if (byUser && LiveWindow(window)) SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
 }
 
 void ChangeVisibility(HWND window, bool visible, bool native) {

@@ -14,7 +14,7 @@ RECT ClientRectFromWindow(const RECT& outer, DWORD style);
 DWORD VisibleStyle(const PlatformWindow& window);
 
 // Sends WM_SIZE / WM_MOVE for whatever changed since the last report;
-// byUser wraps them in WM_ENTERSIZEMOVE / WM_EXITSIZEMOVE.
+// byUser makes them a step of a drag (see SizeMoveGesture.h).
 void ReportGeometryChange(HWND window, bool byUser);
 // Moves to a new show state or visibility, on the backend too when native
 // is set, and sends WM_SHOWWINDOW / WM_SIZE as Win32 does.

@@ -7,6 +7,7 @@
 #include "platform/win32/WinError.h"
 #include "platform/win32/WinFiles.h"
 #include "platform/win32/WinInput.h"
+#include "platform/win32/WinLibraries.h"
 #include "platform/win32/WinMessages.h"
 #include "platform/win32/WinMonitor.h"
 #include "platform/win32/WinRegistry.h"
@@ -14,3 +15,4 @@
 #include "platform/win32/WinTime.h"
 #include "platform/win32/WinTypes.h"
 #include "platform/win32/WinWindow.h"
+#include "platform/win32/WideRuntime.h"

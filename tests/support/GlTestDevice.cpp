@@ -98,7 +98,9 @@ void GlDeviceFixture::TearDown() {
         if (target_.openScene) device_->EndScene();
         EXPECT_EQ(device_->Release(), 0u) << "something still holds the device";
     }
-    if (d3d_ != nullptr) EXPECT_EQ(d3d_->Release(), 0u);
+    if (d3d_ != nullptr) {
+        EXPECT_EQ(d3d_->Release(), 0u);
+    }
     platform::ResetNativeWindowLookup();
     if (window_ != nullptr) SDL_DestroyWindow(window_);
 }

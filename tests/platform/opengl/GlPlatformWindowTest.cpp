@@ -22,22 +22,25 @@ LRESULT PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
+HWND MakePlatformWindow() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     platform::UseSdlWindowSystem();
     platform::ResetPlatformServices();
     // Held to the end of the run so the leak check can still name the GL
     // driver's lasting allocations (see GlTestDevice.cpp).
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
-    ASSERT_EQ(SDL_GL_LoadLibrary(nullptr), 0);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || SDL_GL_LoadLibrary(nullptr) != 0) return nullptr;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &PlainProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = u"OndrelGraphicsTest";
-    ASSERT_NE(RegisterClassExW(&windowClass), 0);
-    HWND window = CreateWindowExW(0, u"OndrelGraphicsTest", u"graphics", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    RegisterClassExW(&windowClass);
+    return CreateWindowExW(0, u"OndrelGraphicsTest", u"graphics", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
+    HWND window = MakePlatformWindow();
     ASSERT_NE(window, nullptr);
     RECT client{};
     GetClientRect(window, &client);
@@ -73,6 +76,41 @@ TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
     EXPECT_EQ(device->Release(), 0u);
     d3d->Release();
     DestroyWindow(window);
+    UnregisterClassW(u"OndrelGraphicsTest", GetModuleHandleW(nullptr));
+}
+
+// A program that shuts down closes its window first and releases the device
+// afterwards; the device must neither draw into the freed window nor touch
+// it while letting go of its objects.
+TEST(GlPlatformWindowTest, DeviceOutlivingItsWindowFailsToDrawAndReleasesCleanly) {
+    HWND window = MakePlatformWindow();
+    ASSERT_NE(window, nullptr);
+    ResetGraphicsBackend();
+    IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
+    ASSERT_NE(d3d, nullptr);
+    D3DPRESENT_PARAMETERS pp{};
+    pp.Windowed = TRUE;
+    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    IDirect3DDevice9* device = nullptr;
+    ASSERT_EQ(d3d->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device), D3D_OK);
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(device->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr), D3D_OK);
+    ASSERT_EQ(device->SetTexture(0, texture), D3D_OK);
+    ASSERT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+
+    ASSERT_TRUE(DestroyWindow(window));
+    // A window made next may take the freed one's memory; it is not the
+    // device's window all the same.
+    HWND next = CreateWindowExW(0, u"OndrelGraphicsTest", u"next", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(next, nullptr);
+    EXPECT_NE(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0), D3D_OK);
+    EXPECT_NE(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+    device->SetTexture(0, nullptr);
+    texture->Release();
+    EXPECT_EQ(device->Release(), 0u);
+    d3d->Release();
+    DestroyWindow(next);
     UnregisterClassW(u"OndrelGraphicsTest", GetModuleHandleW(nullptr));
 }
 

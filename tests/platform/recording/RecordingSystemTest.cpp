@@ -1,6 +1,8 @@
 // The system object answered from a scripted catalogue: adapters, modes,
 // capabilities, format checks and device creation.
 
+#include "platform/scripted/ScriptedPlatformServices.h"
+#include "platform/win32/Windows.h"
 #include "tests/support/RecordingFixture.h"
 
 namespace ondrel::testing {
@@ -23,7 +25,7 @@ TEST_F(RecordingSystemTest, AdaptersModesAndCapabilitiesComeFromTheScript) {
     EXPECT_STREQ(identifier.Description, "Second Card");
     EXPECT_EQ(d3d_->GetAdapterIdentifier(2, 0, &identifier), D3DERR_INVALIDCALL);
 
-    EXPECT_EQ(d3d_->GetAdapterModeCount(0, D3DFMT_X8R8G8B8), 3u);
+    EXPECT_EQ(d3d_->GetAdapterModeCount(0, D3DFMT_X8R8G8B8), 4u);
     EXPECT_EQ(d3d_->GetAdapterModeCount(0, D3DFMT_A2R10G10B10), 0u);
     D3DDISPLAYMODE mode{};
     ASSERT_EQ(d3d_->EnumAdapterModes(1, D3DFMT_X8R8G8B8, 0, &mode), D3D_OK);
@@ -68,7 +70,7 @@ TEST_F(RecordingSystemTest, FormatChecksFollowTheDeviceSupport) {
     EXPECT_EQ(d3d_->CheckDepthStencilMatch(0, D3DDEVTYPE_HAL, D3DFMT_X8R8G8B8, D3DFMT_X8R8G8B8, D3DFMT_D15S1),
               D3DERR_NOTAVAILABLE);
 
-    world_->Catalogue().adapters[0].devices[0].multiSampleTypes = {{D3DMULTISAMPLE_4_SAMPLES, 100000}};
+    world_->Catalogue().adapters[0].devices[0].multiSampleTypes = {{D3DMULTISAMPLE_4_SAMPLES, 100000, {}}};
     DWORD quality = 0;
     EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_X8R8G8B8, TRUE, D3DMULTISAMPLE_NONE,
                                                &quality),
@@ -81,6 +83,39 @@ TEST_F(RecordingSystemTest, FormatChecksFollowTheDeviceSupport) {
     EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_X8R8G8B8, TRUE, D3DMULTISAMPLE_2_SAMPLES,
                                                nullptr),
               D3DERR_NOTAVAILABLE);
+
+    // Support per surface format, so a depth format can refuse what its
+    // back buffer allows, and even "none" can be taken away from a format.
+    world_->Catalogue().adapters[0].devices[0].multiSampleTypes = {
+        {D3DMULTISAMPLE_NONE, 1, {D3DFMT_X8R8G8B8, D3DFMT_D16}},
+        {D3DMULTISAMPLE_2_SAMPLES, 4, {D3DFMT_X8R8G8B8}}};
+    EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_X8R8G8B8, TRUE, D3DMULTISAMPLE_2_SAMPLES,
+                                               &quality),
+              D3D_OK);
+    EXPECT_EQ(quality, 4u);
+    EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_D16, TRUE, D3DMULTISAMPLE_2_SAMPLES, nullptr),
+              D3DERR_NOTAVAILABLE);
+    EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_D16, TRUE, D3DMULTISAMPLE_NONE, nullptr),
+              D3D_OK);
+    EXPECT_EQ(d3d_->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_A8R8G8B8, TRUE, D3DMULTISAMPLE_NONE, nullptr),
+              D3DERR_NOTAVAILABLE);
+}
+
+// Code that compares the window's monitor and desktop with the adapter's
+// (the framework's monitor check, the windowed size limit) must see no
+// change on an unchanged machine.
+TEST_F(RecordingSystemTest, TheTypicalAdapterIsTheScriptedPlatformsDisplay) {
+    platform::InstallScriptedPlatform();
+    HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    EXPECT_EQ(d3d_->GetAdapterMonitor(0), primary);
+    D3DDISPLAYMODE desktop{};
+    ASSERT_EQ(d3d_->GetAdapterDisplayMode(0, &desktop), D3D_OK);
+    DEVMODEW registry{};
+    ASSERT_TRUE(EnumDisplaySettingsW(nullptr, ENUM_REGISTRY_SETTINGS, &registry));
+    EXPECT_EQ(desktop.Width, registry.dmPelsWidth);
+    EXPECT_EQ(desktop.Height, registry.dmPelsHeight);
+    EXPECT_EQ(desktop.RefreshRate, registry.dmDisplayFrequency);
+    platform::ResetPlatformServices();
 }
 
 TEST_F(RecordingSystemTest, CreateDeviceCompletesAndChecksThePresentationParameters) {
@@ -106,8 +141,8 @@ TEST_F(RecordingSystemTest, CreateDeviceCompletesAndChecksThePresentationParamet
     IDirect3DDevice9* other = nullptr;
     D3DPRESENT_PARAMETERS fullScreen = WindowedParameters();
     fullScreen.Windowed = FALSE;
-    fullScreen.BackBufferWidth = 1280;  // no such mode
-    fullScreen.BackBufferHeight = 1024;
+    fullScreen.BackBufferWidth = 1600;  // no such mode
+    fullScreen.BackBufferHeight = 1200;
     EXPECT_EQ(d3d_->CreateDevice(0, D3DDEVTYPE_HAL, FakeWindow(), D3DCREATE_HARDWARE_VERTEXPROCESSING, &fullScreen,
                                  &other),
               D3DERR_INVALIDCALL);

@@ -133,15 +133,36 @@ TEST_F(ScriptedWindow, SetWindowPosSendsSizeAndMoveOnlyForRealChanges) {
     EXPECT_TRUE(IsWindowVisible(window.Handle()));
 }
 
-TEST_F(ScriptedWindow, ADragResizeIsWrappedInEnterAndExitSizeMove) {
+// The window system reports a drag as many size events and no end; the
+// whole gesture is one WM_ENTERSIZEMOVE / WM_EXITSIZEMOVE pair, the end
+// being a short quiet spell, so the framework resets its device once.
+TEST_F(ScriptedWindow, ADragOfManyStepsIsOneSizeMoveGesture) {
     TestWindow window;
     window.Clear();
     script->ResizeByUser(window.Handle(), 300, 250);
     PumpMessages();
+    script->AdvanceTime(50);
+    script->ResizeByUser(window.Handle(), 320, 260);
+    script->MoveByUser(window.Handle(), 40, 30);
+    PumpMessages();
+    EXPECT_EQ(window.CodesAmong({WM_ENTERSIZEMOVE, WM_SIZE, WM_EXITSIZEMOVE}),
+              (Codes{WM_ENTERSIZEMOVE, WM_SIZE, WM_SIZE}));
+
+    script->AdvanceTime(1000);
+    PumpMessages();
+    EXPECT_EQ(window.CodesAmong({WM_ENTERSIZEMOVE, WM_SIZE, WM_EXITSIZEMOVE}),
+              (Codes{WM_ENTERSIZEMOVE, WM_SIZE, WM_SIZE, WM_EXITSIZEMOVE}));
+    EXPECT_EQ(window.Last(WM_SIZE)->lParam, MAKELPARAM(320, 260));
+    EXPECT_EQ(ClientOf(window.Handle()).right, 320);
+
+    // The next drag is a gesture of its own. GetMessageW waits out the quiet
+    // spell before it gives up on a script with nothing more to come.
+    window.Clear();
+    script->ResizeByUser(window.Handle(), 400, 300);
+    MSG message{};
+    EXPECT_EQ(GetMessageW(&message, nullptr, 0, 0), -1);
     EXPECT_EQ(window.CodesAmong({WM_ENTERSIZEMOVE, WM_SIZE, WM_EXITSIZEMOVE}),
               (Codes{WM_ENTERSIZEMOVE, WM_SIZE, WM_EXITSIZEMOVE}));
-    EXPECT_EQ(window.Last(WM_SIZE)->lParam, MAKELPARAM(300, 250));
-    EXPECT_EQ(ClientOf(window.Handle()).right, 300);
 }
 
 TEST_F(ScriptedWindow, ShowStatesReportTheirSizeKinds) {
@@ -216,6 +237,19 @@ TEST_F(ScriptedWindow, StyleChangesReachTheBackendAndKeepStateBits) {
     WCHAR title[8] = {};
     EXPECT_EQ(GetWindowTextW(window.Handle(), title, 8), 7);
     EXPECT_EQ(std::u16string(title), u"Ondrel ");
+}
+
+// A full-screen device change shows its window through the style alone
+// (WS_VISIBLE in the style), and a windowed style without it hides it again.
+TEST_F(ScriptedWindow, TheVisibleBitOfAStyleShowsAndHidesTheWindow) {
+    TestWindow window;
+    ASSERT_FALSE(IsWindowVisible(window.Handle()));
+    SetWindowLongW(window.Handle(), GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_SYSMENU | WS_VISIBLE));
+    EXPECT_TRUE(IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(script->NativeVisible(window.Handle()));
+    SetWindowLongW(window.Handle(), GWL_STYLE, static_cast<LONG>(WS_OVERLAPPEDWINDOW));
+    EXPECT_FALSE(IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(script->NativeVisible(window.Handle()));
 }
 
 TEST_F(ScriptedWindow, CloseDestroysThenQuitEndsGetMessage) {
