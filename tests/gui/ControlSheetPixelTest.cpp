@@ -26,6 +26,7 @@
 #include "platform/d3d9/D3D9.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
 #include "tests/support/GlTestDevice.h"
+#include "tests/gui/GuiResourceHookup.h"
 
 namespace ondrel::testing {
 namespace {
@@ -77,14 +78,11 @@ protected:
         if (IsSkipped() || HasFatalFailure()) return;
         gui::ResetSharedGuiState();
         dialog_ = std::make_unique<gui::GuiDialog>();
-        ASSERT_EQ(gui::GetGlobalResourceManager().OnDeviceCreated(device_), S_OK);
-        ASSERT_EQ(gui::GetGlobalResourceManager().OnDeviceReset(), S_OK);
+        ASSERT_NO_FATAL_FAILURE(ConnectGuiResources(device_));
     }
     void TearDown() override {
         dialog_.reset();
-        gui::GetGlobalResourceManager().OnDeviceLost();
-        gui::GetGlobalResourceManager().OnDeviceDestroyed();
-        gui::ResetGlobalResourceManager();
+        DisconnectGuiResources();
         gui::ResetSharedGuiState();
         GlDeviceFixture::TearDown();
         platform::ResetPlatformServices();

@@ -5,25 +5,10 @@
 #include "gui/GuiSharedState.h"
 #include "gui/GuiTextBufferService.h"
 #include "platform/win32/WinLibraries.h"
-
-#include <cstring>
+#include "tests/gui/GuiResourceHookup.h"
+#include "tests/support/SourceTreeMedia.h"
 
 namespace ondrel::testing {
-namespace {
-
-HRESULT FindSkinInSources(LPWSTR destination, int capacity, LPCWSTR) {
-    const char* path = ONDREL_SOURCE_DIR "/media/UI/Controls.dds";
-    const int length = static_cast<int>(std::strlen(path));
-    if (length + 1 > capacity) {
-        return E_FAIL;
-    }
-    for (int i = 0; i <= length; ++i) {
-        destination[i] = static_cast<WCHAR>(path[i]);
-    }
-    return S_OK;
-}
-
-}  // namespace
 
 std::vector<SeenEvent>& GuiControlsTest::Events() {
     static std::vector<SeenEvent> events;
@@ -53,23 +38,9 @@ void GuiControlsTest::SetUp() {
     framework::State().Set(&framework::StateFields::deviceWindowFullScreen, window_->Handle());
     framework::State().Set(&framework::StateFields::deviceWindowWindowed, window_->Handle());
 
-    installed_ = std::make_unique<recording::ScopedRecordingBackend>(world_);
-    d3d_ = Direct3DCreate9(D3D_SDK_VERSION);
-    ASSERT_NE(d3d_, nullptr);
-    D3DPRESENT_PARAMETERS pp{};
-    pp.BackBufferWidth = 640;
-    pp.BackBufferHeight = 480;
-    pp.BackBufferFormat = D3DFMT_X8R8G8B8;
-    pp.BackBufferCount = 1;
-    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    pp.Windowed = TRUE;
-    ASSERT_EQ(d3d_->CreateDevice(0, D3DDEVTYPE_HAL, window_->Handle(), D3DCREATE_SOFTWARE_VERTEXPROCESSING, &pp,
-                                 &device_),
-              D3D_OK);
-    gui::GuiResourceManager& manager = gui::GetGlobalResourceManager();
-    manager.SetMediaFinder(&FindSkinInSources);
-    ASSERT_EQ(manager.OnDeviceCreated(device_), S_OK);
-    ASSERT_EQ(manager.OnDeviceReset(), S_OK);
+    ASSERT_NO_FATAL_FAILURE(OpenDevice(640, 480, window_->Handle()));
+    gui::GetGlobalResourceManager().SetMediaFinder(&SourceTreeMedia);
+    ASSERT_NO_FATAL_FAILURE(ConnectGuiResources(device_));
 
     // The framework runs its timer from start-up on; the caret blinks by it.
     framework::GetGlobalTimer().Start();
@@ -80,18 +51,8 @@ void GuiControlsTest::SetUp() {
 
 void GuiControlsTest::TearDown() {
     dialog_.reset();
-    gui::GuiResourceManager& manager = gui::GetGlobalResourceManager();
-    manager.OnDeviceLost();
-    manager.OnDeviceDestroyed();
-    gui::ResetGlobalResourceManager();
-    if (device_ != nullptr) {
-        EXPECT_EQ(device_->Release(), 0u) << "something still holds the device";
-    }
-    if (d3d_ != nullptr) {
-        d3d_->Release();
-    }
-    EXPECT_EQ(world_->LiveObjectsTotal(), 0) << "objects leaked";
-    installed_.reset();
+    DisconnectGuiResources();
+    CloseDevice();
     window_.reset();
     gui::ResetTextMeasuring();
     gui::ResetSharedGuiState();

@@ -5,7 +5,6 @@
 // application does), and the events the dialog reports are collected.
 
 #include "gui/GuiDialog.h"
-#include "platform/recording/RecordingWorld.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/RecordingFixture.h"
 #include "tests/support/TestWindow.h"
 
 namespace ondrel::testing {
@@ -24,7 +24,7 @@ struct SeenEvent {
     bool operator==(const SeenEvent&) const = default;
 };
 
-class GuiControlsTest : public ::testing::Test {
+class GuiControlsTest : public RecordingDeviceTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -54,10 +54,6 @@ protected:
 
     platform::ScriptedPlatformServices* script_ = nullptr;
     std::unique_ptr<TestWindow> window_;
-    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
-    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
-    IDirect3D9* d3d_ = nullptr;
-    IDirect3DDevice9* device_ = nullptr;
     std::unique_ptr<gui::GuiDialog> dialog_;
     bool lastConsumed_ = false;
 };

@@ -18,6 +18,8 @@
 #include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/PlatformServices.h"
 #include "platform/win32/WinLibraries.h"
+#include "tests/gui/GuiResourceHookup.h"
+#include "tests/support/SourceTreeMedia.h"
 
 #include <gtest/gtest.h>
 
@@ -35,14 +37,6 @@ namespace {
 constexpr int kFieldA = 1;
 constexpr int kFieldB = 2;
 constexpr int kCombo = 3;
-
-HRESULT FindSkinInSources(LPWSTR destination, int capacity, LPCWSTR) {
-    const char* path = ONDREL_SOURCE_DIR "/media/UI/Controls.dds";
-    const int length = static_cast<int>(std::strlen(path));
-    if (length + 1 > capacity) return E_FAIL;
-    for (int i = 0; i <= length; ++i) destination[i] = static_cast<WCHAR>(path[i]);
-    return S_OK;
-}
 
 int comboChanges = 0;
 void CountCombo(UINT event, int id, gui::GuiControl*) {
@@ -85,10 +79,8 @@ protected:
                   D3D_OK);
         width_ = pp.BackBufferWidth;
         height_ = pp.BackBufferHeight;
-        gui::GuiResourceManager& manager = gui::GetGlobalResourceManager();
-        manager.SetMediaFinder(&FindSkinInSources);
-        ASSERT_EQ(manager.OnDeviceCreated(device_), S_OK);
-        ASSERT_EQ(manager.OnDeviceReset(), S_OK);
+        gui::GetGlobalResourceManager().SetMediaFinder(&SourceTreeMedia);
+        ASSERT_NO_FATAL_FAILURE(ConnectGuiResources(device_));
 
         dialog_ = std::make_unique<gui::GuiDialog>();
         dialog_->SetCallback(&CountCombo);
@@ -109,10 +101,7 @@ protected:
     void TearDown() override {
         StopClipboardServer();
         dialog_.reset();
-        gui::GuiResourceManager& manager = gui::GetGlobalResourceManager();
-        manager.OnDeviceLost();
-        manager.OnDeviceDestroyed();
-        gui::ResetGlobalResourceManager();
+        DisconnectGuiResources();
         if (device_ != nullptr) {
             EXPECT_EQ(device_->Release(), 0u);
         }

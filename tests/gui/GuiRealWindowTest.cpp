@@ -19,6 +19,7 @@
 #include "platform/d3d9/GraphicsBackend.h"
 #include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/PlatformServices.h"
+#include "tests/gui/GuiResourceHookup.h"
 
 namespace ondrel::testing {
 namespace {
@@ -58,14 +59,11 @@ protected:
         dialog_->SetCallback(&CountClicks);
         dialog_->SetSize(300, 200);
         dialog_->SetBackgroundColours(0xFF304060);
-        ASSERT_EQ(gui::GetGlobalResourceManager().OnDeviceCreated(device_), S_OK);
-        ASSERT_EQ(gui::GetGlobalResourceManager().OnDeviceReset(), S_OK);
+        ASSERT_NO_FATAL_FAILURE(ConnectGuiResources(device_));
     }
     void TearDown() override {
         dialog_.reset();
-        gui::GetGlobalResourceManager().OnDeviceLost();
-        gui::GetGlobalResourceManager().OnDeviceDestroyed();
-        gui::ResetGlobalResourceManager();
+        DisconnectGuiResources();
         gui::ResetSharedGuiState();
         if (device_ != nullptr) device_->Release();
         if (d3d_ != nullptr) d3d_->Release();

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "gui/GuiDialog.h"
-#include "platform/recording/RecordingWorld.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
+#include "tests/support/RecordingFixture.h"
 
 namespace ondrel::testing {
 
@@ -24,7 +24,7 @@ struct LoggedEvent {
 std::vector<LoggedEvent>& EventLog();
 void LogEvent(UINT event, int id, gui::GuiControl* control);
 
-class GuiRecordingTest : public ::testing::Test {
+class GuiRecordingTest : public RecordingDeviceTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -46,10 +46,6 @@ protected:
     void RenderFrames(int frames, float elapsed = 0.1f);
 
     platform::ScriptedPlatformServices* platform_ = nullptr;
-    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
-    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
-    IDirect3D9* d3d_ = nullptr;
-    IDirect3DDevice9* device_ = nullptr;
     std::unique_ptr<gui::GuiDialog> dialog_;
 };
 

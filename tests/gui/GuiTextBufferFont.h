@@ -4,23 +4,15 @@
 // test's duration.
 
 #include "gfxutil/GfxUtil.h"
-#include "platform/recording/RecordingWorld.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "tests/support/RecordingFixture.h"
 
 namespace ondrel::testing {
 
-class MeasuringFontTest : public ::testing::Test {
+class MeasuringFontTest : public RecordingDeviceTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
-    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
-    IDirect3D9* d3d_ = nullptr;
-    IDirect3DDevice9* device_ = nullptr;
     IGfxFont* font_ = nullptr;
 };
 

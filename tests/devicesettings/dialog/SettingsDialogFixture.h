@@ -18,7 +18,7 @@
 #include "gui/GuiSharedState.h"
 #include "platform/recording/RecordingWorld.h"
 #include "platform/scripted/ScriptedPlatformServices.h"
-#include "tests/devicesettings/dialog/SourceTreeMedia.h"
+#include "tests/support/SourceTreeMedia.h"
 
 namespace ondrel::testing {
 

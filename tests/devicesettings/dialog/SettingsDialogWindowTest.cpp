@@ -17,7 +17,7 @@
 #include "platform/d3d9/GraphicsBackend.h"
 #include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/PlatformServices.h"
-#include "tests/devicesettings/dialog/SourceTreeMedia.h"
+#include "tests/support/SourceTreeMedia.h"
 #include "tests/support/X11Session.h"
 
 namespace ondrel::testing {

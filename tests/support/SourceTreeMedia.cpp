@@ -1,15 +1,12 @@
-#pragma once
-// The GUI skin straight from the source tree, so tests do not depend on the
-// folder they run in.
+#include "tests/support/SourceTreeMedia.h"
 
 #include <string>
 
 #include "framework/FrameworkErrors.h"
-#include "platform/win32/Windows.h"
 
 namespace ondrel::testing {
 
-inline HRESULT SourceTreeMedia(LPWSTR destination, int capacity, LPCWSTR name) {
+HRESULT SourceTreeMedia(LPWSTR destination, int capacity, LPCWSTR name) {
     const std::u16string wanted(name);
     if (wanted != u"UI\\Controls.dds") return framework::MediaNotFound;
     const std::string path = ONDREL_SOURCE_DIR "/media/UI/Controls.dds";
