@@ -1,5 +1,7 @@
 #include "cli/ConvertOptions.h"
 
+#include <charconv>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -56,6 +58,13 @@ private:
             if (parsed_.request != Request::Help) parsed_.request = Request::Version;
         } else if (name == "-q" || name == "--quiet") {
             parsed_.options.quiet = true;
+        } else if (name == "--check" || name == "--check-map" || name == "--strict") {
+            bool& flag = name == "--check" ? parsed_.options.check
+                         : name == "--strict" ? parsed_.options.strict : parsed_.options.checkMaps;
+            flag = true;
+        } else if (name == "--bounds") {
+            std::string value;
+            if (TakeValue(name, inlineValue, attached, value)) ReadBounds(value);
         } else if (name == "--binary" || name == "--text") {
             ChooseFormat(name == "--binary" ? FormatChoice::Binary : FormatChoice::Text);
         } else if (name == "-o" || name == "--output") {
@@ -94,7 +103,18 @@ private:
     }
 
     static bool TakesValue(const std::string& name) {
-        return name == "-o" || name == "--output" || FindFactor(name) != nullptr;
+        return name == "-o" || name == "--output" || name == "--bounds" || FindFactor(name) != nullptr;
+    }
+
+    void ReadBounds(const std::string& value) {
+        double bounds = 0.0;
+        const auto end = value.data() + value.size();
+        const auto read = std::from_chars(value.data(), end, bounds);
+        if (value.empty() || read.ec != std::errc() || read.ptr != end || !std::isfinite(bounds) || !(bounds >= 1.0)) {
+            parsed_.error = "--bounds '" + value + "' is not a finite number of at least 1";
+            return;
+        }
+        parsed_.options.bounds = bounds;
     }
 
     bool TakeValue(const std::string& name, bool inlineValue, const std::string& attached,

@@ -16,6 +16,13 @@ struct ConvertOptions {
     FormatChoice format = FormatChoice::ByName;
     ConversionParameters parameters;
     bool quiet = false;
+    // The quality report of every written map (--check), or of existing maps
+    // given as the inputs (--check-map); --strict lets its problems decide
+    // the exit code.
+    bool check = false;
+    bool checkMaps = false;
+    bool strict = false;
+    double bounds = 32768.0;  // --bounds: the practical coordinate range, +-
 };
 
 enum class Request { Convert, Help, Version };

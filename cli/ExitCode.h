@@ -11,12 +11,19 @@ enum class ExitCode : int {
     Usage = 1,         // the arguments are unusable; nothing was converted
     InputFailed = 2,   // an input was missing, not a regular file, or held no whole triangle
     OutputFailed = 3,  // a map, or standard output, could not be written
+    // --strict only: everything was written, but a checked map has problems
+    // or coordinates beyond --bounds. Any failure above outranks it.
+    QualityProblems = 4,
 };
 
 ExitCode ExitCodeFor(conversion::ConversionStatus status);
 
-inline ExitCode MoreSerious(ExitCode a, ExitCode b) {
-    return static_cast<int>(a) >= static_cast<int>(b) ? a : b;
+// Problems found in written maps matter less than any failure, whatever
+// their code's number.
+inline int Severity(ExitCode code) {
+    return code == ExitCode::QualityProblems ? 1 : code == ExitCode::Success ? 0 : 1 + static_cast<int>(code);
 }
+
+inline ExitCode MoreSerious(ExitCode a, ExitCode b) { return Severity(a) >= Severity(b) ? a : b; }
 
 }  // namespace ondrel::cli

@@ -26,6 +26,18 @@ const char* HelpText() {
            "      --scale X          map units per level unit (default 40)\n"
            "                         each X is a decimal number such as 12, 2.5 or 1e3;\n"
            "                         values below 0.1 become 0.1, with a warning\n"
+           "      --check            after writing, rebuild every brush from its face\n"
+           "                         planes as a map compiler does and report the\n"
+           "                         problems: faces whose points are in line or\n"
+           "                         coincide, empty, thin and unbounded brushes,\n"
+           "                         repeated planes; one line per brush with a problem,\n"
+           "                         naming its triangle, then one line per map\n"
+           "      --check-map        the INPUTs are existing .map files: check them\n"
+           "                         the same way and convert nothing\n"
+           "      --strict           exit with 4 when a check finds problems or\n"
+           "                         coordinates leave the --bounds range\n"
+           "      --bounds N         warn when a map coordinate goes beyond +-N\n"
+           "                         (default 32768), naming the scale that fits\n"
            "  -q, --quiet            print no summary and no progress\n"
            "  -h, --help             print this help\n"
            "      --version          print the version\n"
@@ -39,7 +51,8 @@ const char* HelpText() {
            "  1  usage error: nothing was converted\n"
            "  2  an input could not be converted (missing, not a regular file,\n"
            "     unreadable, or no whole triangle in it)\n"
-           "  3  a map, or standard output, could not be written\n";
+           "  3  a map, or standard output, could not be written\n"
+           "  4  with --strict, and nothing above: a check found problems\n";
 }
 
 const char* VersionText() { return "ondrel-convert " ONDREL_VERSION "\n"; }

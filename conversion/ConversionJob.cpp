@@ -119,6 +119,8 @@ void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionR
     std::error_code error;
     result.outputBytes = fs::file_size(job.output, error);
     result.saturated = span.Clamped();
+    result.scaledLowest = span.lowest;
+    result.scaledHighest = span.highest;
     if (result.saturated) {
         result.largestFittingScale = LargestFittingScale(level, figures.origin, job.parameters);
     }

@@ -46,6 +46,9 @@ struct ConversionResult {
     // 32-bit range; the largest scale that would have fitted, if any does.
     bool saturated = false;
     std::optional<float> largestFittingScale;
+    // The lowest and highest coordinate written, scaled, before snapping.
+    float scaledLowest = 0.0f;
+    float scaledHighest = 0.0f;
 };
 
 ConversionResult RunConversion(const ConversionJob& job, ConversionProgress& progress);

@@ -97,12 +97,14 @@ TEST_F(MediaSearch, ArgumentChecksAndTruncation) {
     EXPECT_EQ(FindMediaFile(destination, MAX_PATH, u""), E_INVALIDARG);
     EXPECT_EQ(FindMediaFile(nullptr, MAX_PATH, u"x"), E_INVALIDARG);
     // Too small a buffer: every candidate is tested as truncated, so the
-    // first one whose cut text names something that exists wins. Here that
-    // is the cut program-folder candidate, which names a folder.
+    // first one whose cut text names something that exists wins. A folder
+    // named like the cut first candidate makes that one win wherever the
+    // program itself lives.
+    fs::create_directories(root_ / "deep/down/here/UI/Probe.");
     HRESULT status = E_FAIL;
     std::u16string found = Found(&status, 10);
     EXPECT_EQ(status, S_OK);
-    EXPECT_EQ(found.size(), 9u);
+    EXPECT_EQ(found, u"UI\\Probe.");
     EXPECT_NE(GetFileAttributesW(found.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
