@@ -114,10 +114,13 @@ HRESULT Sprite::Begin(DWORD flags) {
 }
 
 void Sprite::SetDrawingState() {
-    const bool blend = (flags_ & GFXSPRITE_ALPHABLEND) != 0;
-    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, blend ? TRUE : FALSE);
-    device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    // Blending is only ours to set when asked for: a caller that prepared
+    // its own (the dialogs) must keep it, or translucent pictures go opaque.
+    if ((flags_ & GFXSPRITE_ALPHABLEND) != 0) {
+        device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+        device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+        device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    }
     device_->SetRenderState(D3DRS_ALPHATESTENABLE, FALSE);
     device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
     device_->SetRenderState(D3DRS_LIGHTING, FALSE);

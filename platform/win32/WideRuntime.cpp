@@ -91,20 +91,20 @@ Conversion ReadConversion(LPCWSTR& cursor, std::va_list& arguments) {
     return conversion;
 }
 
-std::string NarrowSpec(const Conversion& conversion, const char* length) {
-    std::string spec = "%" + conversion.flags;
-    if (conversion.width >= 0) spec += std::to_string(conversion.width);
-    if (conversion.precision >= 0) spec += "." + std::to_string(conversion.precision);
-    spec += length;
-    spec += conversion.type;
-    return spec;
+std::string NarrowDirective(const Conversion& conversion, const char* length) {
+    std::string directive = "%" + conversion.flags;
+    if (conversion.width >= 0) directive += std::to_string(conversion.width);
+    if (conversion.precision >= 0) directive += "." + std::to_string(conversion.precision);
+    directive += length;
+    directive += conversion.type;
+    return directive;
 }
 
 template <class T>
 void WriteNumber(WideWriter& out, const Conversion& conversion, const char* length, T value) {
-    std::string spec = NarrowSpec(conversion, length);
+    std::string directive = NarrowDirective(conversion, length);
     char text[512];
-    int written = std::snprintf(text, sizeof text, spec.c_str(), value);
+    int written = std::snprintf(text, sizeof text, directive.c_str(), value);
     if (written > 0) out.PutNarrow(std::string_view(text, std::min<std::size_t>(written, sizeof text - 1)));
 }
 

@@ -99,4 +99,25 @@ TEST_F(SpritePixelTest, SourceRectangleAndColourModulation) {
     texture->Release();
 }
 
+// A caller that set its own blending and begins without the alpha-blend flag
+// (the dialogs do) keeps its blending: translucent pictures stay translucent.
+TEST_F(SpritePixelTest, BeginWithoutBlendFlagKeepsTheCallersBlending) {
+    gfxutil::Image white(2, 2, 0xFFFFFFFFu);
+    IDirect3DTexture9* texture = Texture(white);
+    BeginFrame(0xFF000000);
+    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    ASSERT_EQ(sprite_->Begin(GFXSPRITE_DONOTSAVESTATE), D3D_OK);
+    const GFXVECTOR3 at{40, 40, 0};
+    sprite_->Draw(texture, nullptr, nullptr, &at, 0x80FFFFFF);
+    ASSERT_EQ(sprite_->End(), D3D_OK);
+    const auto image = EndFrame();
+    ExpectNear(Rgb(image, 40, 40), 0x808080, 3);
+    DWORD blending = FALSE;
+    device_->GetRenderState(D3DRS_ALPHABLENDENABLE, &blending);
+    EXPECT_EQ(blending, static_cast<DWORD>(TRUE));
+    texture->Release();
+}
+
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
 // The recording backend installed for one test. RecordingTest makes the
 // device itself (MakeDevice: windowed 640 x 480, as the framework makes it);
+// RecordingDeviceTest gives fixtures of their own a device to open and close;
 // RecordingSceneTest starts with a 320 x 240 device inside a scene and an
-// empty call log. Both check that every object the test made is gone.
+// empty call log. All check that every object the test made is gone.
 
 #include <gtest/gtest.h>
 
@@ -57,18 +58,31 @@ protected:
     IDirect3DDevice9* device_ = nullptr;
 };
 
-class RecordingSceneTest : public ::testing::Test {
+// A device with one back buffer and software vertex processing, opened by
+// the fixture that derives from this one when its own set-up allows, and the
+// leak check once the fixture closes it.
+class RecordingDeviceTest : public ::testing::Test {
+protected:
+    // Installs the backend and makes the device. Without a window the device
+    // gets a stand-in handle: the recording device never reads through it.
+    void OpenDevice(UINT width, UINT height, HWND window = nullptr);
+    // Releases the device (nothing else may still hold it), then checks that
+    // every object the test made is gone, and uninstalls the backend.
+    void CloseDevice();
+
+    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
+    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
+    IDirect3D9* d3d_ = nullptr;
+    IDirect3DDevice9* device_ = nullptr;
+};
+
+class RecordingSceneTest : public RecordingDeviceTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     recording::RecordingWorld& World() { return *world_; }
     std::size_t Calls(std::string_view name) const { return world_->CountCalls(name); }
-
-    std::shared_ptr<recording::RecordingWorld> world_ = recording::RecordingWorld::Create();
-    std::unique_ptr<recording::ScopedRecordingBackend> installed_;
-    IDirect3D9* d3d_ = nullptr;
-    IDirect3DDevice9* device_ = nullptr;
 };
 
 }  // namespace ondrel::testing

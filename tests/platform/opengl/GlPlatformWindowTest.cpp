@@ -85,6 +85,7 @@ TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
 TEST(GlPlatformWindowTest, DeviceOutlivingItsWindowFailsToDrawAndReleasesCleanly) {
     HWND window = MakePlatformWindow();
     ASSERT_NE(window, nullptr);
+    UseOpenGlBackend();
     ResetGraphicsBackend();
     IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
     ASSERT_NE(d3d, nullptr);
