@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <map>
-#include <system_error>
 
 #include "cli/DisplayName.h"
 #include "conversion/BinaryName.h"
@@ -20,27 +19,14 @@ std::string MapNameIn(const std::string& directory, const std::string& input) {
     return (fs::path(directory) / fs::path(input).filename().replace_extension(".map")).string();
 }
 
-bool IsDirectory(const std::string& path) {
-    std::error_code ignored;
-    return fs::is_directory(path, ignored);
-}
-
-// A name as the file system will resolve it, also for a file that does not
-// exist yet; empty, with `error` set, when it cannot be resolved.
-std::string Canonical(const std::string& path, std::error_code& error) {
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
-    if (error) return {};
-    return resolved.lexically_normal().string();
-}
-
 // For an output whose folder cannot be resolved: its name as written, so
 // that two inputs meant for the same unresolvable place still clash. Its
 // write will fail and say why.
-std::string ComparableOutput(const std::string& path) {
+std::string ComparableOutput(const std::string& path, const PathQueries& paths) {
     std::error_code error;
-    std::string resolved = Canonical(path, error);
+    std::string resolved = paths.Canonical(path, error);
     if (!error) return resolved;
-    return fs::absolute(path, error).lexically_normal().string();
+    return paths.Absolute(path, error);
 }
 
 bool ChooseFormat(FormatChoice choice, const std::string& input) {
@@ -54,10 +40,11 @@ bool ChooseFormat(FormatChoice choice, const std::string& input) {
 
 // An input that cannot be resolved is marked as failed and takes no part
 // in the comparisons: it will not be read, so nothing is written for it.
-void ResolveInputs(std::vector<PlannedFile>& files, std::map<std::string, const PlannedFile*>& byInput) {
+void ResolveInputs(std::vector<PlannedFile>& files, std::map<std::string, const PlannedFile*>& byInput,
+                   const PathQueries& paths) {
     for (PlannedFile& file : files) {
         std::error_code error;
-        const std::string input = Canonical(file.input, error);
+        const std::string input = paths.Canonical(file.input, error);
         if (error) {
             file.problem = "cannot resolve the path: " + error.message();
         } else {
@@ -66,13 +53,13 @@ void ResolveInputs(std::vector<PlannedFile>& files, std::map<std::string, const 
     }
 }
 
-std::string CheckDistinct(std::vector<PlannedFile>& files) {
+std::string CheckDistinct(std::vector<PlannedFile>& files, const PathQueries& paths) {
     std::map<std::string, const PlannedFile*> byOutput;
     std::map<std::string, const PlannedFile*> byInput;
-    ResolveInputs(files, byInput);
+    ResolveInputs(files, byInput, paths);
     for (const PlannedFile& file : files) {
         if (!file.problem.empty()) continue;
-        const std::string output = ComparableOutput(file.output);
+        const std::string output = ComparableOutput(file.output, paths);
         if (const auto input = byInput.find(output); input != byInput.end()) {
             return DisplayName(file.output) + " would overwrite the input " + DisplayName(input->second->input);
         }
@@ -87,12 +74,14 @@ std::string CheckDistinct(std::vector<PlannedFile>& files) {
 
 }  // namespace
 
-OutputPlan PlanOutputs(const ConvertOptions& options) {
+OutputPlan PlanOutputs(const ConvertOptions& options) { return PlanOutputs(options, SystemPathQueries{}); }
+
+OutputPlan PlanOutputs(const ConvertOptions& options, const PathQueries& paths) {
     OutputPlan plan;
     // One rule for folders: -o names one when it ends in '/' or when there
     // are several inputs, and that folder must exist; a missing one is a
     // usage error before anything is converted.
-    const bool intoDirectory = !options.output.empty() && IsDirectory(options.output);
+    const bool intoDirectory = !options.output.empty() && paths.IsDirectory(options.output);
     if (!options.output.empty() && !intoDirectory &&
         (options.inputs.size() > 1 || options.output.back() == '/')) {
         plan.error = "-o must name an existing directory" +
@@ -113,7 +102,7 @@ OutputPlan PlanOutputs(const ConvertOptions& options) {
         }
         plan.files.push_back(file);
     }
-    plan.error = CheckDistinct(plan.files);
+    plan.error = CheckDistinct(plan.files, paths);
     if (!plan.error.empty()) plan.files.clear();
     return plan;
 }

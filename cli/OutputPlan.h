@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/ConvertOptions.h"
+#include "cli/PathQueries.h"
 
 namespace ondrel::cli {
 
@@ -24,6 +25,8 @@ struct OutputPlan {
     std::string error;  // non-empty: a usage error, nothing may be converted
 };
 
+// Plans against the real file system, or against the answers `paths` gives.
 OutputPlan PlanOutputs(const ConvertOptions& options);
+OutputPlan PlanOutputs(const ConvertOptions& options, const PathQueries& paths);
 
 }  // namespace ondrel::cli

@@ -5,73 +5,15 @@
 // scale (bits 1-2) and the extrusion factors (bits 3-6), so that the extremes of the
 // integer snapping are reached too; the rest is the file.
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <system_error>
+#include <span>
 
+#include "fuzz/LevelChannel.h"
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
-#include "mapexport/MapWriter.h"
 #include "mapexport/SolidBuilder.h"
-#include "mapexport/StreamedMap.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// The level file lives in memory: no disk traffic per input.
-struct InputFile {
-    InputFile() {
-        descriptor = memfd_create("ondrel-fuzz-level", MFD_CLOEXEC);
-        if (descriptor < 0) std::abort();
-        path = "/proc/self/fd/" + std::to_string(descriptor);
-    }
-    void Replace(const std::uint8_t* data, std::size_t size) {
-        if (ftruncate(descriptor, 0) != 0) std::abort();
-        for (std::size_t done = 0; done < size;) {
-            const ssize_t wrote = pwrite(descriptor, data + done, size - done, static_cast<off_t>(done));
-            if (wrote <= 0) std::abort();
-            done += static_cast<std::size_t>(wrote);
-        }
-    }
-    int descriptor;
-    std::string path;
-};
-
-// Maps go to a private folder, on a memory file system when there is one.
-struct OutputFolder {
-    OutputFolder() {
-        std::error_code error;
-        const fs::path base = fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        folder = base / ("ondrel-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(folder);
-        mapPath = (folder / "level.map").string();
-        streamedPath = (folder / "streamed.map").string();
-    }
-    ~OutputFolder() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-    fs::path folder;
-    std::string mapPath;
-    std::string streamedPath;
-};
-
-std::string Contents(const std::string& path) {
-    std::string text;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) std::abort();
-    char block[65536];
-    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
-    std::fclose(file);
-    return text;
-}
 
 void Require(bool condition) {
     if (!condition) __builtin_trap();
@@ -97,15 +39,12 @@ void CheckConverted(const ondrel::LevelData& level) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static InputFile input;
-    static OutputFolder output;
     if (size == 0) return 0;
 
     const std::uint8_t mode = data[0];
     const bool binary = (mode & 1) != 0;
     static const float kScales[] = {40.0f, 0.1f, 1.0f, 3.0e9f};
     static const float kFactors[] = {5.0f, 0.1f, 64.0f, 1.0e30f};
-    input.Replace(data + 1, size - 1);
 
     const ondrel::ConversionParameters parameters{kFactors[(mode >> 3) & 3], kFactors[(mode >> 5) & 3],
                                                   kScales[(mode >> 1) & 3]};
@@ -113,15 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ondrel::LevelData level;
     level.SetBufferFactory(&buffers);
 
-    level.Import(fs::path(input.path), binary);
+    ondrel::fuzz::ImportLevel(level, std::span(data + 1, size - 1), binary);
     CheckImported(level);
     if (ondrel::ConvertToSolids(level, parameters)) {
         CheckConverted(level);
-        Require(ondrel::WriteMapFile(level, output.mapPath, parameters));
         ondrel::StreamedMapFigures figures;
-        Require(ondrel::WriteSolidsAsMap(level, output.streamedPath, parameters, figures));
+        ondrel::fuzz::WrittenMaps maps;
+        Require(ondrel::fuzz::WriteBothMaps(level, parameters, figures, maps));
         Require(figures.prisms + figures.pyramids == level.brushCount);
-        Require(Contents(output.streamedPath) == Contents(output.mapPath));
+        Require(maps.streamed == maps.stored);
     }
     return 0;
 }

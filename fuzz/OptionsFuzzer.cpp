@@ -1,9 +1,9 @@
 // Feeds arbitrary argument lists to ondrel-convert's option parser and its
 // output planning. The input is the argument list with each argument ended
 // by a zero byte, as the kernel hands them to a program. Planning only looks
-// names up (it never creates or changes a file), so the target runs in
-// whatever folder it is started from; libFuzzer reads its corpus relative
-// to that folder, so the target must not change it.
+// names up (it never creates or changes a file); under libFuzzer it asks a
+// file system kept in memory, in the corpus replay the real one from
+// whatever folder the replay runs in.
 
 #include <cmath>
 #include <cstdint>
@@ -13,6 +13,7 @@
 
 #include "cli/ConvertOptions.h"
 #include "cli/OutputPlan.h"
+#include "fuzz/PlanningPaths.h"
 
 namespace {
 
@@ -68,6 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckFactor(options.parameters.extrudeFactorTris);
     CheckFactor(options.parameters.extrudeFactorBlocks);
     CheckFactor(options.parameters.exportScale);
-    CheckPlan(options, PlanOutputs(options));
+    CheckPlan(options, PlanOutputs(options, ondrel::fuzz::PlanningPaths()));
     return 0;
 }

@@ -42,8 +42,17 @@ bool FileReader::Open(const std::filesystem::path& path) {
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     capacity_ = BufferSizeFor(info, kBufferSize);
     buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(capacity_);
+    data_ = buffer_.get();
     descriptor_ = fd;
     return true;
+}
+
+void FileReader::OpenBytes(std::span<const std::uint8_t> bytes) {
+    // All of it is already "buffered": there is nothing to refill from.
+    data_ = bytes.data();
+    position_ = 0;
+    filled_ = bytes.size();
+    exhausted_ = true;
 }
 
 bool FileReader::Refill() {
@@ -67,7 +76,7 @@ std::size_t FileReader::Read(void* destination, std::size_t size) {
     while (delivered < size) {
         if (position_ == filled_ && !Refill()) break;
         std::size_t chunk = std::min(size - delivered, filled_ - position_);
-        std::memcpy(out + delivered, buffer_.get() + position_, chunk);
+        std::memcpy(out + delivered, data_ + position_, chunk);
         position_ += chunk;
         delivered += chunk;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 
 namespace ondrel {
 
@@ -21,10 +22,16 @@ public:
     // missing files are refused.
     bool Open(const std::filesystem::path& path);
 
+    // Reads bytes already in memory instead of a file, through the same
+    // calls, so the parsing behind them is the one a file gets (the fuzzer
+    // feeds thousands of levels a second this way). The bytes must outlive
+    // the reading.
+    void OpenBytes(std::span<const std::uint8_t> bytes);
+
     // Next byte, or -1 at the end of the file or after a read error.
     int ReadByte() {
         if (position_ == filled_ && !Refill()) return -1;
-        return buffer_[position_++];
+        return data_[position_++];
     }
 
     // The buffered bytes not yet consumed, refilling first when there are
@@ -32,7 +39,7 @@ public:
     const std::uint8_t* Available(std::size_t& count) {
         if (position_ == filled_) Refill();
         count = filled_ - position_;
-        return buffer_ ? buffer_.get() + position_ : nullptr;
+        return data_ ? data_ + position_ : nullptr;
     }
     void Consume(std::size_t count) { position_ += count; }
 
@@ -47,6 +54,7 @@ private:
     int descriptor_ = -1;
     bool exhausted_ = false;
     std::unique_ptr<std::uint8_t[]> buffer_;
+    const std::uint8_t* data_ = nullptr;  // the buffer, or the bytes given
     std::size_t capacity_ = 0;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;

@@ -39,6 +39,8 @@ public:
     // when the file was read and the source buffer holds its records.
     bool Import(const std::filesystem::path& path, bool binary);
     bool Import(std::u16string_view path, bool binary);
+    // The same from a reader already opened, on a file or on bytes in memory.
+    bool Import(FileReader& file, bool binary);
 
     // Conversion to solids and map writing are mapexport's
     // (`ConvertToSolids`, `WriteMapFile`); the level only holds what they
@@ -85,6 +87,7 @@ public:
     AllocationGate allocationGate;
 
 private:
+    bool ImportOpened(FileReader& file, bool binary);
     void ImportText(FileReader& file);
     void ImportBinary(FileReader& file);
     std::unique_ptr<LevelVertexBuffer> UploadRecords(const LevelVertex* records,

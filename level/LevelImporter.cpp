@@ -55,7 +55,16 @@ bool LevelData::Import(const std::filesystem::path& path, bool binary) {
     Reset();
     FileReader file;
     if (!file.Open(path)) return false;
+    return ImportOpened(file, binary);
+}
 
+bool LevelData::Import(FileReader& file, bool binary) {
+    std::lock_guard guard(lock);
+    Reset();
+    return ImportOpened(file, binary);
+}
+
+bool LevelData::ImportOpened(FileReader& file, bool binary) {
     if (binary) {
         ImportBinary(file);
     } else {

@@ -100,6 +100,10 @@ bool MapFileSink::Open(const std::string& targetPath) {
     return true;
 }
 
+void MapFileSink::OpenInMemory(std::string& text) {
+    memory_ = &text;
+}
+
 void MapFileSink::MakeRoom(std::size_t needed) {
     if (capacity_ == kLargestBufferSize) {
         Flush();
@@ -121,6 +125,10 @@ void MapFileSink::Flush() {
 }
 
 void MapFileSink::WriteThrough(const char* data, std::size_t size) {
+    if (memory_ != nullptr) {
+        memory_->append(data, size);
+        return;
+    }
     while (size > 0 && !failed_) {
         const ssize_t written = ::write(descriptor_, data, size);
         if (written < 0 && errno == EINTR) continue;
@@ -134,6 +142,11 @@ void MapFileSink::WriteThrough(const char* data, std::size_t size) {
 }
 
 bool MapFileSink::Commit() {
+    if (memory_ != nullptr) {
+        Flush();
+        memory_ = nullptr;
+        return true;
+    }
     if (descriptor_ < 0) return false;
     Flush();
     const int closed = ::close(descriptor_);

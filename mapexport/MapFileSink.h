@@ -23,6 +23,11 @@ public:
     // replaced one keeps its mode and, where allowed, its owner and group.
     bool Open(const std::string& targetPath);
 
+    // Collects the text in `text` instead of a file: the same formatting
+    // with no file-system work, for the fuzzer and for comparisons in
+    // memory. Commit then only hands over the rest of the text.
+    void OpenInMemory(std::string& text);
+
     void Write(std::string_view text) {
         if (text.size() > capacity_ - used_) MakeRoom(text.size());
         if (text.size() > capacity_) {
@@ -58,6 +63,7 @@ private:
     std::size_t capacity_ = 0;
     std::size_t used_ = 0;
     int descriptor_ = -1;
+    std::string* memory_ = nullptr;
     std::string targetPath_;
     std::string temporaryPath_;
     std::string error_;

@@ -33,18 +33,24 @@ void WriteEveryBrush(const LevelData& level, float scale, MapFileSink& file,
 
 }  // namespace
 
-bool WriteSolidsAsMap(const LevelData& level, const std::string& path,
-                      const ConversionParameters& parameters, StreamedMapFigures& figures,
-                      std::string* whyNot, ScaledSpan* span) {
+void WriteSolidsAsMap(const LevelData& level, MapFileSink& file, const ConversionParameters& parameters,
+                      StreamedMapFigures& figures, ScaledSpan* span) {
     std::lock_guard guard(level.lock);
     figures = StreamedMapFigures{};
     FindOrigin(level, figures.origin);
+    WriteWorldspawnOpening(file);
+    WriteEveryBrush(level, parameters.exportScale, file, parameters, figures, span);
+    WriteWorldspawnClosing(file);
+}
+
+bool WriteSolidsAsMap(const LevelData& level, const std::string& path,
+                      const ConversionParameters& parameters, StreamedMapFigures& figures,
+                      std::string* whyNot, ScaledSpan* span) {
+    figures = StreamedMapFigures{};
     MapFileSink file;
     bool written = file.Open(path);
     if (written) {
-        WriteWorldspawnOpening(file);
-        WriteEveryBrush(level, parameters.exportScale, file, parameters, figures, span);
-        WriteWorldspawnClosing(file);
+        WriteSolidsAsMap(level, file, parameters, figures, span);
         written = file.Commit();
     }
     if (!written && whyNot != nullptr) *whyNot = file.Error();

@@ -30,4 +30,8 @@ bool WriteSolidsAsMap(const LevelData& level, const std::string& path,
                       const ConversionParameters& parameters, StreamedMapFigures& figures,
                       std::string* whyNot = nullptr, ScaledSpan* span = nullptr);
 
+// The same text into a sink already opened, which the caller commits.
+void WriteSolidsAsMap(const LevelData& level, MapFileSink& file, const ConversionParameters& parameters,
+                      StreamedMapFigures& figures, ScaledSpan* span = nullptr);
+
 }  // namespace ondrel

@@ -53,6 +53,12 @@ for target in "${targets[@]}"; do
     mkdir -p "$ONDREL_FUZZ_KEEP/$target"
     cp "$corpus"/* "$ONDREL_FUZZ_KEEP/$target/" 2>/dev/null || true
   fi
+  # 72 is libFuzzer's exit after an interrupt (SIGINT stops a campaign
+  # early): what ran is counted above, and nothing failed.
+  if [ "$status" -eq 72 ]; then
+    echo "fuzz: $target interrupted" >&2
+    exit "$status"
+  fi
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$work/$target/log"
     mkdir -p build/fuzz/crashes

@@ -5,6 +5,7 @@
 
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
+#include "mapexport/MapFileSink.h"
 #include "mapexport/MapWriter.h"
 #include "mapexport/SolidBuilder.h"
 #include "mapexport/StreamedMap.h"
@@ -66,6 +67,29 @@ TEST_F(StreamedMap, OddLevelsAndFactorsGiveTheStoredConversionsMap) {
                   false);
     ExpectTheSameMapAndFigures();
     EXPECT_EQ(level.brushCount, 2u);
+}
+
+// The fuzzer writes both maps into memory; what it compares must be what
+// the files get. The sample's maps are over a megabyte, past the point
+// where a sink stops growing its buffer and hands text on.
+TEST_F(StreamedMap, MapsCollectedInMemoryAreTheFilesBytes) {
+    WriteBothWays(std::filesystem::path(ONDREL_SOURCE_DIR) / "samples" / "facility.bin", true);
+    const std::string storedFile = ReadWholeFile(folder.File("stored.map"));
+    ASSERT_GT(storedFile.size(), std::size_t{1} << 20);
+
+    std::string stored, streamed;
+    MapFileSink storedSink, streamedSink;
+    storedSink.OpenInMemory(stored);
+    streamedSink.OpenInMemory(streamed);
+    WriteWorldspawn(level, parameters.exportScale, storedSink);
+    StreamedMapFigures inMemory;
+    WriteSolidsAsMap(level, streamedSink, parameters, inMemory);
+    ASSERT_TRUE(storedSink.Commit());
+    ASSERT_TRUE(streamedSink.Commit());
+    EXPECT_TRUE(stored == storedFile);
+    EXPECT_TRUE(streamed == ReadWholeFile(folder.File("streamed.map")));
+    EXPECT_EQ(inMemory.prisms, figures.prisms);
+    EXPECT_EQ(inMemory.pyramids, figures.pyramids);
 }
 
 }  // namespace
