@@ -38,19 +38,9 @@ UINT WheelScrollLines() {
 
 HRESULT GuiDialog::AddComboBox(int id, int x, int y, int width, int height, UINT hotkey, bool isDefault,
                                GuiComboBox** created) {
-    auto* box = new (std::nothrow) GuiComboBox(this);
-    if (created != nullptr) {
-        *created = box;
-    }
-    if (box == nullptr) {
-        return E_OUTOFMEMORY;
-    }
-    if (const HRESULT hr = AdoptControl(box); FAILED(hr)) {
-        if (created != nullptr) {
-            *created = nullptr;
-        }
-        return hr;
-    }
+    GuiComboBox* box = MakeControl(created);
+    if (const HRESULT hr = AdoptControl(box); FAILED(hr)) return hr;
+    if (created != nullptr) *created = box;
     box->hotkey = hotkey;
     PlaceControl(box, id, x, y, width, height, isDefault);
     return S_OK;

@@ -4,6 +4,8 @@
 // its background, caption and controls each frame, and reports what the
 // user did to one callback.
 
+#include <new>
+
 #include "devicesettings/enumeration/GrowableArray.h"
 #include "gui/GuiControl.h"
 #include "gui/GuiControlType.h"
@@ -69,6 +71,13 @@ public:
     // The shared steps of every Add: a control made with new (nothrow) is
     // prepared and appended (deleted on failure), then placed.
     HRESULT AdoptControl(GuiControl* control);
+    // The first step of every Add: the out-parameter holds null until the
+    // control is in the dialog.
+    template <class Control>
+    Control* MakeControl(Control** created) {
+        if (created != nullptr) *created = nullptr;
+        return new (std::nothrow) Control(this);
+    }
     static void PlaceControl(GuiControl* control, int id, int x, int y, int width, int height, bool isDefault);
 
     GuiControl* FindControl(int id, GuiControlType type);

@@ -10,17 +10,6 @@
 #include "gui/GuiStatic.h"
 
 namespace ondrel::gui {
-namespace {
-
-// The first step of every Add: the out-parameter holds null until the
-// control is in the dialog.
-template <class Control>
-Control* MakeControl(GuiDialog* dialog, Control** created) {
-    if (created != nullptr) *created = nullptr;
-    return new (std::nothrow) Control(dialog);
-}
-
-}  // namespace
 
 HRESULT GuiDialog::PrepareControl(GuiControl* control) {
     if (control == nullptr) return E_INVALIDARG;
@@ -53,7 +42,7 @@ void GuiDialog::PlaceControl(GuiControl* control, int id, int x, int y, int widt
 
 HRESULT GuiDialog::AddStatic(int id, LPCWSTR text, int x, int y, int width, int height, bool isDefault,
                              GuiStatic** created) {
-    GuiStatic* control = MakeControl(this, created);
+    GuiStatic* control = MakeControl(created);
     if (HRESULT hr = AdoptControl(control); FAILED(hr)) return hr;
     if (created != nullptr) *created = control;
     control->SetText(text);
@@ -63,7 +52,7 @@ HRESULT GuiDialog::AddStatic(int id, LPCWSTR text, int x, int y, int width, int 
 
 HRESULT GuiDialog::AddButton(int id, LPCWSTR text, int x, int y, int width, int height, UINT hotkey,
                              bool isDefault, GuiButton** created) {
-    GuiButton* control = MakeControl(this, created);
+    GuiButton* control = MakeControl(created);
     if (HRESULT hr = AdoptControl(control); FAILED(hr)) return hr;
     if (created != nullptr) *created = control;
     control->SetText(text);
@@ -74,7 +63,7 @@ HRESULT GuiDialog::AddButton(int id, LPCWSTR text, int x, int y, int width, int 
 
 HRESULT GuiDialog::AddCheckBox(int id, LPCWSTR text, int x, int y, int width, int height, bool checked,
                                UINT hotkey, bool isDefault, GuiCheckBox** created) {
-    GuiCheckBox* control = MakeControl(this, created);
+    GuiCheckBox* control = MakeControl(created);
     if (HRESULT hr = AdoptControl(control); FAILED(hr)) return hr;
     if (created != nullptr) *created = control;
     control->SetText(text);
@@ -86,7 +75,7 @@ HRESULT GuiDialog::AddCheckBox(int id, LPCWSTR text, int x, int y, int width, in
 
 HRESULT GuiDialog::AddRadioButton(int id, UINT group, LPCWSTR text, int x, int y, int width, int height,
                                   bool checked, UINT hotkey, bool isDefault, GuiRadioButton** created) {
-    GuiRadioButton* control = MakeControl(this, created);
+    GuiRadioButton* control = MakeControl(created);
     if (HRESULT hr = AdoptControl(control); FAILED(hr)) return hr;
     if (created != nullptr) *created = control;
     control->SetText(text);

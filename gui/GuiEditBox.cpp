@@ -29,19 +29,9 @@ double CaretClock() { return framework::GetGlobalTimer().CounterTime(); }
 
 HRESULT GuiDialog::AddEditBox(int id, LPCWSTR text, int x, int y, int width, int height, bool isDefault,
                               GuiEditBox** created) {
-    auto* box = new (std::nothrow) GuiEditBox(this);
-    if (created != nullptr) {
-        *created = box;
-    }
-    if (box == nullptr) {
-        return E_OUTOFMEMORY;
-    }
-    if (const HRESULT hr = AdoptControl(box); FAILED(hr)) {
-        if (created != nullptr) {
-            *created = nullptr;
-        }
-        return hr;
-    }
+    GuiEditBox* box = MakeControl(created);
+    if (const HRESULT hr = AdoptControl(box); FAILED(hr)) return hr;
+    if (created != nullptr) *created = box;
     PlaceControl(box, id, x, y, width, height, isDefault);
     if (text != nullptr) {
         box->SetText(text, false);
