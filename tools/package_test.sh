@@ -163,11 +163,10 @@ fi
 touch /tmp/ready
 while [ ! -e /tmp/stop ] && kill -0 "$viewer" 2>/dev/null; do sleep 0.2; done
 [ -n "$window" ] && xdotool windowfocus --sync "$window" key Escape
-( sleep 20; kill -KILL "$viewer" 2>/dev/null ) &
-watchdog=$!
+for _ in $(seq 100); do kill -0 "$viewer" 2>/dev/null || break; sleep 0.2; done
+kill -KILL "$viewer" 2>/dev/null
 wait "$viewer"
 echo $? >/tmp/viewer.exit
-kill "$watchdog" 2>/dev/null
 kill "$xvfb"
 wait "$xvfb" 2>/dev/null
 SESSION
