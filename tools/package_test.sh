@@ -6,7 +6,9 @@
 # first without a display, with only what the package pulls in, then in an
 # X server inside the root, whose screen it photographs.
 #
-# Usage: tools/package_test.sh          (as root: debootstrap and chroot)
+# Usage: tools/package_test.sh [BUILD_DIR]   (as root: debootstrap and chroot)
+#   BUILD_DIR: package this configured build (say build/ci, already built by
+#   the CI run) instead of configuring a release build in build/package.
 # Environment: ONDREL_DEBIAN_MIRROR  the mirror (default: the one this
 #              machine's apt uses); ONDREL_JOBS  build jobs (default 2).
 # The bare root is cached as build/package-test/bookworm-minbase.tar and the
@@ -16,6 +18,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source_dir="$(cd "$here/.." && pwd)"
 build="$source_dir/build/package"
+if [ $# -gt 0 ]; then build="$(cd "$1" && pwd)" || { echo "package test: no build folder $1" >&2; exit 1; }; fi
 work="$source_dir/build/package-test"
 suite=bookworm
 base_tar="$work/$suite-minbase.tar"
@@ -67,9 +70,12 @@ host_mirror() {
 mirror="${ONDREL_DEBIAN_MIRROR:-$(host_mirror)}"
 
 # --- 1. the release package -------------------------------------------------
-say "building the release package in $build"
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DONDREL_TESTS=OFF -DONDREL_BENCH=OFF >/dev/null
+say "building the package in $build"
+if [ $# -eq 0 ]; then
+  cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DONDREL_TESTS=OFF -DONDREL_BENCH=OFF >/dev/null
+fi
+[ -f "$build/CPackConfig.cmake" ] || die "$build is not a configured build of Ondrel"
 cmake --build "$build" -j "$jobs" >/dev/null
 rm -rf "$work/deb"
 cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null

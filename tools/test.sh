@@ -51,6 +51,11 @@ python3 "$root/tools/check_includes.py" "$root/build/ci"
 echo "== structure: every library links on its own"
 ONDREL_JOBS="$jobs" "$root/tools/check_link_closure.sh"
 
+# The ci build is packaged as it stands, which spares a second build.
+echo "== package: the .deb on a bare Debian 12"
+if [ "$(id -u)" -eq 0 ]; then ONDREL_JOBS="$jobs" "$root/tools/package_test.sh" "$root/build/ci"
+else echo "skipped: building a Debian root needs root (run tools/package_test.sh with sudo)"; fi
+
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" run_preset asan
 
