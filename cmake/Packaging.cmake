@@ -36,8 +36,14 @@ set(CPACK_PACKAGE_NAME ondrel)
 set(CPACK_PACKAGE_VENDOR "Ondrel developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert GoldenEye 007 level exports into Hammer maps")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Ondrel reads the triangle dumps of GoldenEye 007 levels, turns every triangle into a closed convex brush (a prism or a pyramid) and writes them as a .map file for the Hammer editor. It comes as a viewer with on-screen panels (ondrel) and a converter without a window for scripts and batches (ondrel-convert), which can also check a map the way a compiler reads it.")
+# One paragraph, its lines within the 80 columns Debian's tools show.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Ondrel reads the triangle dumps of GoldenEye 007 levels, turns every"
+  "triangle into a closed convex brush (a prism or a pyramid) and writes"
+  "them as a .map file for the Hammer editor. It comes as a viewer with"
+  "on-screen panels (ondrel) and a converter without a window for scripts"
+  "and batches (ondrel-convert), which can also check a map the way a"
+  "compiler reads it.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

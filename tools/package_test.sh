@@ -25,7 +25,7 @@ base_tar="$work/$suite-minbase.tar"
 rootfs="$work/root"
 jobs="${ONDREL_JOBS:-2}"
 
-say() { echo "package test: $*"; }
+say() { echo "package test: [${SECONDS}s] $*"; }
 die() { echo "package test: FAILED: $*" >&2; exit 1; }
 
 [ "$(id -u)" -eq 0 ] || die "needs root for debootstrap and chroot (run it with sudo)"
@@ -34,29 +34,38 @@ for tool in debootstrap dpkg-shlibdeps chroot unshare python3; do
 done
 mkdir -p "$work"
 
-# --- the root's mounts: always undone, and never deleted through ---------
+# --- the root lives in memory: quick to fill, gone with one umount -------
+mounts_under_root() {
+  findmnt -rn -o TARGET | awk -v r="$rootfs" '$0 == r || index($0, r "/") == 1' | sort -r
+}
 unmount_root() {
   local target
+  # Its logs outlive it, beside the cached files.
+  [ -d "$rootfs/tmp" ] && cp "$rootfs"/tmp/*.log "$work/" 2>/dev/null
   # Deepest first, so nothing below a mount point stays busy.
-  for target in $(findmnt -rn -o TARGET | grep -F "$rootfs/" | sort -r); do
+  for target in $(mounts_under_root); do
     umount -l "$target" 2>/dev/null || true
   done
 }
 remove_root() {
   unmount_root
-  if findmnt -rn -o TARGET | grep -qF "$rootfs/"; then
-    die "something is still mounted under $rootfs; not deleting it"
-  fi
+  [ -z "$(mounts_under_root)" ] || die "something is still mounted under $rootfs; not deleting it"
   rm -rf --one-file-system "$rootfs"
 }
 viewer_session_pid=""
 on_exit() {
   [ -n "$viewer_session_pid" ] && kill "$viewer_session_pid" 2>/dev/null
   unmount_root
+  if mountpoint -q "$work/base"; then umount -l "$work/base"; fi
 }
 trap on_exit EXIT
 
 in_root() { chroot "$rootfs" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+# The root is thrown away after the run: dpkg need not sync every file.
+apt_install() {
+  in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    -o DPkg::Options::=--force-unsafe-io "$@"
+}
 
 # The mirror this machine's apt fetches Debian from, unless one is given.
 host_mirror() {
@@ -87,22 +96,27 @@ say "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
 # --- 2. a bare Debian 12 root -------------------------------------------------
 if [ ! -s "$base_tar" ]; then
   say "debootstrap $suite (minbase) from ${mirror:-the default mirror of debootstrap}"
-  rm -rf --one-file-system "$work/base"
-  if ! debootstrap --variant=minbase "$suite" "$work/base" ${mirror:+"$mirror"} \
+  base="$work/base"
+  umount -l "$base" 2>/dev/null || true
+  rm -rf --one-file-system "$base"
+  mkdir -p "$base"
+  mount -t tmpfs -o size=2g,mode=0755 ondrel-package-base "$base"
+  if ! debootstrap --variant=minbase "$suite" "$base" ${mirror:+"$mirror"} \
        >"$work/debootstrap.log" 2>&1; then
     tail -n 5 "$work/debootstrap.log" >&2
-    rm -rf --one-file-system "$work/base"
+    umount -l "$base"
     die "debootstrap could not build a $suite root from ${mirror:-its default mirror}" \
         "(no network, or the mirror is unreachable; log: $work/debootstrap.log)." \
         "The clean-root install test did NOT run."
   fi
-  tar -C "$work/base" -cf "$base_tar.part" . && mv "$base_tar.part" "$base_tar"
-  rm -rf --one-file-system "$work/base"
+  tar -C "$base" -cf "$base_tar.part" . && mv "$base_tar.part" "$base_tar"
+  umount -l "$base"
 fi
 
 say "a fresh root from the cached $suite minbase"
 remove_root
 mkdir -p "$rootfs"
+mount -t tmpfs -o size=4g,mode=0755 ondrel-package-root "$rootfs"
 tar -C "$rootfs" -xf "$base_tar"
 mount -t proc proc "$rootfs/proc"
 mount --rbind /dev "$rootfs/dev"
@@ -123,8 +137,7 @@ cp "$deb" "$rootfs/tmp/"
 in_root apt-get update -qq >"$work/apt-update.log" 2>&1 \
   || { tail -n 5 "$work/apt-update.log" >&2; die "apt could not reach the mirror from the root (log: $work/apt-update.log)"; }
 say "apt install $(basename "$deb") (without recommended packages)"
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  "/tmp/$(basename "$deb")" >"$work/apt-install.log" 2>&1 \
+apt_install "/tmp/$(basename "$deb")" >"$work/apt-install.log" 2>&1 \
   || { tail -n 20 "$work/apt-install.log" >&2; die "the package did not install (log: $work/apt-install.log)"; }
 
 # --- 4. the installed converter writes the build's map -----------------------
@@ -142,8 +155,7 @@ in_root env SDL_VIDEODRIVER=offscreen ondrel -quitafterframe:3 -noerrormsgboxes 
 say "the installed viewer ran three frames offscreen"
 
 # --- 6. ... and in an X server, photographed -------------------------------
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb xdotool \
-  >"$work/apt-x.log" 2>&1 || { tail -n 20 "$work/apt-x.log" >&2; die "xvfb and xdotool did not install in the root"; }
+apt_install xvfb xdotool >"$work/apt-x.log" 2>&1 || { tail -n 20 "$work/apt-x.log" >&2; die "xvfb and xdotool did not install in the root"; }
 mkdir -p "$rootfs/tmp/screen"
 rm -f "$rootfs"/tmp/{ready,stop,viewer.exit,window.geometry}
 # The session: Xvfb keeps its screen as a file (-fbdir) that this script
@@ -191,16 +203,16 @@ screen="$rootfs/tmp/screen/Xvfb_screen0"
 touch "$rootfs/tmp/stop"
 wait "$viewer_session_pid" || true
 viewer_session_pid=""
-[ -f "$work/viewer.xwd" ] || die "Xvfb kept no screen in the root (see $rootfs/tmp/xvfb.log)"
-[ -s "$rootfs/tmp/window.geometry" ] || die "the installed viewer's window never showed (log: $rootfs/tmp/viewer.log)"
+[ -f "$work/viewer.xwd" ] || die "Xvfb kept no screen in the root (see $work/xvfb.log)"
+[ -s "$rootfs/tmp/window.geometry" ] || die "the installed viewer's window never showed (log: $work/viewer.log)"
 # The 3D view: the window less the statistics line and the panels' column.
 region="$(. "$rootfs/tmp/window.geometry"; echo "$X,$((Y + 40)),$((WIDTH - 160)),$((HEIGHT - 40))")"
 check="$(python3 "$here/screen_check.py" "$work/viewer.xwd" --png "$work/viewer.png" \
            --clear 004040 --region "$region")" && drawn=1 || drawn=0
 say "$(echo "$check" | tr '\n' ' ')(picture: $work/viewer.png)"
-[ "$drawn" -eq 1 ] || die "the installed viewer did not show the level (viewer log: $rootfs/tmp/viewer.log)"
+[ "$drawn" -eq 1 ] || die "the installed viewer did not show the level (viewer log: $work/viewer.log)"
 exit_code="$(cat "$rootfs/tmp/viewer.exit" 2>/dev/null || echo none)"
-[ "$exit_code" = 0 ] || die "the installed viewer ended with exit code $exit_code after Escape (log: $rootfs/tmp/viewer.log)"
+[ "$exit_code" = 0 ] || die "the installed viewer ended with exit code $exit_code after Escape (log: $work/viewer.log)"
 say "the installed viewer drew the level in an X server and quit with Escape"
 
 remove_root
