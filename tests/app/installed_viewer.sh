@@ -3,12 +3,7 @@
 # source tree finds its skin through the install path it registers, and
 # fails with the media error once the skin is gone.
 # Usage: installed_viewer.sh <cmake> <build-dir>
-set -u
-cmake="$1"
-build="$2"
-prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
+. "$(dirname "$0")/../support/temp_install.sh"
 cd "$prefix" || exit 1
 "$prefix/bin/ondrel" -quitafterframe:3 -noerrormsgboxes
 found=$?

@@ -4,12 +4,7 @@
 # warnings; the desktop entry is valid, starts an installed program and names
 # an installed icon; the docs sit in share/doc/ondrel.
 # Usage: install_layout.sh <cmake> <build-dir>
-set -u
-cmake="$1"
-build="$2"
-prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
+. "$(dirname "$0")/../support/temp_install.sh"
 
 failures=0
 fail() { echo "install layout: $*"; failures=$((failures + 1)); }
