@@ -33,6 +33,8 @@ for tool in debootstrap dpkg-shlibdeps chroot unshare python3; do
   command -v "$tool" >/dev/null || die "$tool is missing (tools/setup.sh installs it)"
 done
 mkdir -p "$work"
+# Nothing from an earlier run may pass for this one's.
+rm -f "$work"/*.log "$work/viewer.xwd" "$work/viewer.png" "$work/facility.map"
 
 # --- the root lives in memory: quick to fill, gone with one umount -------
 mounts_under_root() {
@@ -41,7 +43,7 @@ mounts_under_root() {
 unmount_root() {
   local target
   # Its logs outlive it, beside the cached files.
-  [ -d "$rootfs/tmp" ] && cp "$rootfs"/tmp/*.log "$work/" 2>/dev/null
+  if [ -d "$rootfs/tmp" ]; then cp "$rootfs"/tmp/*.log "$work/" 2>/dev/null || true; fi
   # Deepest first, so nothing below a mount point stays busy.
   for target in $(mounts_under_root); do
     umount -l "$target" 2>/dev/null || true
@@ -78,7 +80,7 @@ host_mirror() {
 }
 mirror="${ONDREL_DEBIAN_MIRROR:-$(host_mirror)}"
 
-# --- 1. the release package -------------------------------------------------
+# --- 1. the package --------------------------------------------------------
 say "building the package in $build"
 if [ $# -eq 0 ]; then
   cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
