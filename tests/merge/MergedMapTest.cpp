@@ -175,13 +175,13 @@ TEST_P(SampleMerge, NeverMoreBrushesOrProblemsThanUnmerged) {
     const mapcheck::MapQuality merged = Quality(maps.merged);
     const mapcheck::MapQuality unmerged = Quality(maps.unmerged);
     EXPECT_EQ(merged.brushes, Brushes(maps));
-    EXPECT_LE(merged.problemBrushes, unmerged.problemBrushes);
-    EXPECT_LE(merged.coincidentFaces, unmerged.coincidentFaces);
-    EXPECT_LE(merged.collinearFaces, unmerged.collinearFaces);
-    EXPECT_LE(merged.emptyBrushes, unmerged.emptyBrushes);
-    EXPECT_LE(merged.thinBrushes, unmerged.thinBrushes);
-    EXPECT_LE(merged.unboundedBrushes, unmerged.unboundedBrushes);
-    EXPECT_LE(merged.otherDuplicates, unmerged.otherDuplicates);
+    using Count = std::uint64_t mapcheck::MapQuality::*;
+    for (const Count problem : {&mapcheck::MapQuality::problemBrushes, &mapcheck::MapQuality::coincidentFaces,
+                                &mapcheck::MapQuality::collinearFaces, &mapcheck::MapQuality::emptyBrushes,
+                                &mapcheck::MapQuality::thinBrushes, &mapcheck::MapQuality::unboundedBrushes,
+                                &mapcheck::MapQuality::otherDuplicates}) {
+        EXPECT_LE(merged.*problem, unmerged.*problem);
+    }
 
     const auto candidates = merge::MergeCandidates(level, maps.figures.origin, parameters);
     EXPECT_EQ(BrokenInvariant(candidates, merge::MergeCoplanarTriangles(candidates)), "");
