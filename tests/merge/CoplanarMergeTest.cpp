@@ -30,16 +30,6 @@ std::size_t BrushesAfterMerge(const std::vector<MergeCandidate>& triangles,
     return brushes;
 }
 
-TEST(CoplanarMerge, ASquareOfTwoTrianglesBecomesOneQuadrilateral) {
-    std::vector<MergeCandidate> triangles;
-    AddSquare(triangles, 0, 0);
-    const auto polygons = MergeCoplanarTriangles(triangles);
-    ASSERT_EQ(polygons.size(), 1u);
-    EXPECT_EQ(polygons[0].ring.size(), 4u);
-    EXPECT_EQ(polygons[0].triangles, (std::vector<std::uint32_t>{0, 1}));
-    EXPECT_EQ(BrokenInvariant(triangles, polygons), "");
-}
-
 // Three squares in an L: one polygon of all six triangles would be
 // concave, so the best a convex merge can do is two brushes.
 TEST(CoplanarMerge, AnLOfSquaresNeverBecomesOneConcavePolygon) {

@@ -155,21 +155,23 @@ struct Settings {
     const char* name;
     float tris;
     float blocks;
+    double mostBrushesLeft;  // of the triangle count
 };
 
 void PrintTo(const Settings& settings, std::ostream* out) { *out << settings.name; }
 
 class SampleMerge : public ::testing::TestWithParam<Settings> {};
 
-// The sample merged and unmerged: fewer brushes, no more problems of any
-// kind, and the polygons keep every invariant.
+// The sample merged and unmerged: fewer brushes (at most half of them where
+// the factors leave room to merge), no more problems of any kind, and the
+// polygons keep every invariant.
 TEST_P(SampleMerge, NeverMoreBrushesOrProblemsThanUnmerged) {
     LevelData level;
     ImportSample(level);
     const ConversionParameters parameters{GetParam().tris, GetParam().blocks, 40.0f};
     const Maps maps = WriteBoth(level, parameters);
     const std::uint32_t triangles = level.sourceCount / 3;
-    EXPECT_LE(Brushes(maps), triangles);
+    EXPECT_LE(Brushes(maps), triangles * GetParam().mostBrushesLeft);
     EXPECT_EQ(Brushes(maps), triangles - maps.mergeFigures.trianglesMerged + maps.mergeFigures.polygons);
 
     const mapcheck::MapQuality merged = Quality(maps.merged);
@@ -189,18 +191,9 @@ TEST_P(SampleMerge, NeverMoreBrushesOrProblemsThanUnmerged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SampleMerge,
-                         ::testing::Values(Settings{"Defaults", 5.0f, 6.0f}, Settings{"SmallFactors", 0.1f, 0.1f},
-                                           Settings{"OneUnit", 1.0f, 1.0f}),
+                         ::testing::Values(Settings{"Defaults", 5.0f, 6.0f, 0.5}, Settings{"SmallFactors", 0.1f, 0.1f, 1.0},
+                                           Settings{"OneUnit", 1.0f, 1.0f, 0.5}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// At the default settings most of the sample merges.
-TEST(SampleMergeFigures, TheSampleLosesMostOfItsBrushes) {
-    LevelData level;
-    ImportSample(level);
-    const Maps maps = WriteBoth(level);
-    EXPECT_LT(Brushes(maps), level.sourceCount / 3 / 2);
-    EXPECT_EQ(Quality(maps.merged).problemBrushes, 0u);
-}
 
 }  // namespace
 }  // namespace ondrel::testing

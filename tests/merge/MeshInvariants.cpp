@@ -95,12 +95,11 @@ void AddRandomLatticeMesh(std::mt19937& random, std::vector<MergeCandidate>& out
             const IntegerPoint a = Along(origin, u, v, i, j), b = Along(origin, u, v, i + 1, j);
             const IntegerPoint c = Along(origin, u, v, i + 1, j + 1), d = Along(origin, u, v, i, j + 1);
             const bool alongAc = percent(random) < 50;
-            for (const auto& corners : alongAc ? std::vector<std::vector<IntegerPoint>>{{a, b, c}, {a, c, d}}
-                                               : std::vector<std::vector<IntegerPoint>>{{a, b, d}, {b, c, d}}) {
+            const IntegerPoint halves[2][3] = {{a, b, alongAc ? c : d}, {alongAc ? a : b, c, d}};
+            for (const auto& corners : halves) {
                 const int roll = percent(random);
                 const SolidKind kind = roll < 10 ? SolidKind::Tri : SolidKind::Block;
-                const IntegerPoint push = roll >= 90 ? IntegerPoint{0, 6, 0} : IntegerPoint{0, 0, 6};
-                out.push_back(Candidate(corners[0], corners[1], corners[2], kind, push));
+                out.push_back(Candidate(corners[0], corners[1], corners[2], kind, {0, roll >= 90 ? 6 : 0, 6}));
             }
         }
     }
