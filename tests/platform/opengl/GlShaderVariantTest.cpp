@@ -10,32 +10,25 @@ namespace ondrel::testing {
 using namespace ondrel::graphics;
 namespace {
 
-TEST(ShaderChoicesTest, ChosenUniformsBecomeConstantsAndKeysTellCombinationsApart) {
-    const char* source = "uniform bool uA;\nuniform int uB;\nuniform int uC[3];\nuniform bool uD[2];\nuniform vec4 uE;\n";
+// The same choices as a test source would make, with one array element free.
+ShaderChoices SampleChoices(int lastOfC) {
     ShaderChoices choices;
     choices.Bool("uA", true);
     choices.Int("uB", -7);
-    choices.Ints("uC", {1, 2, 3});
+    choices.Ints("uC", {1, 2, lastOfC});
     choices.Bools("uD", {0, 1});
     choices.Int("uMissing", 1);
+    return choices;
+}
+
+TEST(ShaderChoicesTest, ChosenUniformsBecomeConstantsAndKeysTellCombinationsApart) {
+    const char* source = "uniform bool uA;\nuniform int uB;\nuniform int uC[3];\nuniform bool uD[2];\nuniform vec4 uE;\n";
+    const ShaderChoices choices = SampleChoices(3);
     EXPECT_EQ(choices.Apply(source),
               "const bool uA = true;\nconst int uB = -7;\nconst int uC[3] = int[3](1, 2, 3);\n"
               "const bool uD[2] = bool[2](false, true);\nuniform vec4 uE;\n");
-
-    ShaderChoices other;
-    other.Bool("uA", true);
-    other.Int("uB", -7);
-    other.Ints("uC", {1, 2, 4});
-    other.Bools("uD", {0, 1});
-    other.Int("uMissing", 1);
-    EXPECT_NE(other.Key(), choices.Key());
-    ShaderChoices same;
-    same.Bool("uA", true);
-    same.Int("uB", -7);
-    same.Ints("uC", {1, 2, 3});
-    same.Bools("uD", {0, 1});
-    same.Int("uMissing", 1);
-    EXPECT_EQ(same.Key(), choices.Key());
+    EXPECT_NE(SampleChoices(4).Key(), choices.Key());
+    EXPECT_EQ(SampleChoices(3).Key(), choices.Key());
     // Neighbouring values may not run together into one key.
     ShaderChoices joined, split;
     joined.Ints("uC", {12, 3});
