@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # ondrel-convert against a same-run baseline, each measured as a whole
 # process by /usr/bin/time, as a user runs it: a generated text level
-# converted over an existing map. Runs alternate (converter, baseline,
-# converter, ...) so that both see the same disturbance on a shared machine;
-# prints every run and the medians of wall, user and system time and of the
-# peak resident set.
+# converted over an existing map. Two baselines: "baseline" truncates the old
+# map and rewrites it in place, "renaming" writes a new file and renames it
+# over the old one, as the converter does so that a failed run keeps the old
+# map. Runs alternate (converter, baseline, renaming, converter, ...) so that
+# all three see the same disturbance on a shared machine; prints every run
+# and the medians of wall, user and system time and of the peak resident set.
 # usage: bench/whole_process.sh BUILD_DIR [FOLDER] [TRIANGLES] [RUNS]
 #   FOLDER: where the level and the maps go (default $TMPDIR or /tmp; give
 #   /dev/shm for memory, a disk folder for the disk); TRIANGLES default
@@ -25,6 +27,7 @@ trap 'rm -rf "$work"' EXIT
 "$convert" -q -o "$work/converted.map" "$work/level.txt"
 bytes="$(stat -c %s "$work/converted.map")"
 cp "$work/converted.map" "$work/baseline.map"
+cp "$work/converted.map" "$work/renamed.map"
 sync
 
 measure() {  # name command...
@@ -39,6 +42,7 @@ measure() {  # name command...
 for _ in $(seq "$runs"); do
   measure converter "$convert" -q -o "$work/converted.map" "$work/level.txt"
   measure baseline "$baseline" "$work/level.txt" "$work/baseline.map" "$bytes"
+  measure renaming "$baseline" --via-rename "$work/level.txt" "$work/renamed.map" "$bytes"
 done
 
 python3 - "$work/runs" "$triangles" "$bytes" <<'PY'
@@ -54,13 +58,16 @@ def spread(name, column):
     return max(values) - min(values)
 print(f"\n{triangles} triangles, map {size} bytes, {len(runs['converter'])} runs each (medians)")
 for column, label in enumerate(["wall (s)", "user (s)", "system (s)"]):
-    c, b = median("converter", column), median("baseline", column)
-    ratio = f"{c / b:.2f}" if b > 0 else "-"
-    print(f"  {label:11} converter {c:6.2f}  baseline {b:6.2f}  ratio {ratio}"
-          f"  (system spread: converter {spread('converter', 2):.2f}, baseline {spread('baseline', 2):.2f})"
-          if column == 2 else
-          f"  {label:11} converter {c:6.2f}  baseline {b:6.2f}  ratio {ratio}")
-for name in ("converter", "baseline"):
+    c = median("converter", column)
+    line = f"  {label:11} converter {c:6.2f}"
+    for base in ("baseline", "renaming"):
+        b = median(base, column)
+        ratio = f"{c / b:.2f}" if b > 0 else "-"
+        line += f"  {base} {b:6.2f} (ratio {ratio})"
+    print(line)
+print("  system spread (max - min): " + ", ".join(
+    f"{name} {spread(name, 2):.2f}" for name in ("converter", "baseline", "renaming")))
+for name in ("converter", "baseline", "renaming"):
     peak = median(name, 3)
     print(f"  peak {name:9} {peak:8.0f} KB, {peak * 1024 / triangles:.0f} bytes per triangle")
 PY

@@ -43,7 +43,9 @@ bool CheckWrittenMap(const ConvertOptions& options, const conversion::Conversion
     }
     if (options.check) {
         mapcheck::MapQuality quality;
-        if (!ReportMapQuality(result.output, DisplayName(result.input), BrushNaming::Triangle, out, err, quality)) {
+        // A merged map's brushes stand for triangles no longer one to one.
+        const BrushNaming naming = result.merged ? BrushNaming::MapBrush : BrushNaming::Triangle;
+        if (!ReportMapQuality(result.output, DisplayName(result.input), naming, out, err, quality)) {
             return true;
         }
         problems = problems || quality.HasProblem();
@@ -108,7 +110,7 @@ ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
         progress.BeginFile(plan.files[i].input, i + 1, plan.files.size());
         const PlannedFile& file = plan.files[i];
         const ConversionResult result =
-            file.problem.empty() ? RunConversion({file.input, file.output, file.binary, options.parameters}, progress)
+            file.problem.empty() ? RunConversion({file.input, file.output, file.binary, options.parameters, options.merge}, progress)
                                  : Unresolved(file);
         progress.EndFile();
         if (result.status == ConversionStatus::Converted) {

@@ -59,6 +59,8 @@ private:
             if (parsed_.request != Request::Help) parsed_.request = Request::Version;
         } else if (name == "-q" || name == "--quiet") {
             parsed_.options.quiet = true;
+        } else if (name == "--merge") {
+            parsed_.options.merge = true;
         } else if (name == "--check" || name == "--check-map" || name == "--strict") {
             bool& flag = name == "--check" ? parsed_.options.check
                          : name == "--strict" ? parsed_.options.strict : parsed_.options.checkMaps;

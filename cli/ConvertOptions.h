@@ -17,6 +17,7 @@ struct ConvertOptions {
     FormatChoice format = FormatChoice::ByName;
     ConversionParameters parameters;
     bool quiet = false;
+    bool merge = false;  // --merge: adjacent coplanar triangles of one kind share a brush
     // The quality report of every written map (--check), or of existing maps
     // given as the inputs (--check-map); --strict lets its problems decide
     // the exit code.

@@ -15,6 +15,14 @@ std::string FormatWhole(float value) {
     return std::string(text, end.ptr);
 }
 
+// "(28 merged from 70 triangles)": how many brushes stand for more than
+// one triangle. Only a merged conversion says it.
+std::string MergeNote(const conversion::ConversionResult& result) {
+    if (!result.merged) return "";
+    return " (" + std::to_string(result.mergedBrushes) + " merged from " + std::to_string(result.mergedTriangles) +
+           " triangles)";
+}
+
 }  // namespace
 
 std::string FormatSummaryLine(const conversion::ConversionResult& result) {
@@ -23,7 +31,7 @@ std::string FormatSummaryLine(const conversion::ConversionResult& result) {
         std::to_chars(seconds, seconds + sizeof seconds, result.seconds, std::chars_format::fixed, 3);
     return DisplayName(result.input) + ": " + std::to_string(result.trianglesRead) + " triangles read, " +
            std::to_string(result.prisms) + " prisms, " + std::to_string(result.pyramids) +
-           " pyramids, " + std::to_string(result.brushes) + " brushes, origin (" +
+           " pyramids, " + std::to_string(result.brushes) + " brushes" + MergeNote(result) + ", origin (" +
            FormatWhole(result.origin[0]) + " " + FormatWhole(result.origin[1]) + " " +
            FormatWhole(result.origin[2]) + "), wrote " + DisplayName(result.output) + " (" +
            std::to_string(result.outputBytes) + " bytes) in " + std::string(seconds, secondsEnd.ptr) + " s";

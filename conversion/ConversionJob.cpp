@@ -10,6 +10,7 @@
 #include "level/LevelData.h"
 #include "level/MemoryVertexBuffer.h"
 #include "mapexport/StreamedMap.h"
+#include "merge/MergedMap.h"
 #include "conversion/ScaleFit.h"
 
 namespace ondrel::conversion {
@@ -109,13 +110,20 @@ void Convert(const ConversionJob& job, ConversionProgress& progress, ConversionR
     progress.EnterPhase(ConversionPhase::Converting);
     progress.EnterPhase(ConversionPhase::Writing);
     StreamedMapFigures figures;
+    merge::MergeFigures merged;
     ScaledSpan span;
-    if (!WriteSolidsAsMap(level, job.output, job.parameters, figures, &why, &span)) {
+    const bool written = job.merge
+                             ? merge::WriteMergedMap(level, job.output, job.parameters, figures, merged, &why, &span)
+                             : WriteSolidsAsMap(level, job.output, job.parameters, figures, &why, &span);
+    if (!written) {
         result.status = ConversionStatus::OutputFailed;
         result.problem = "cannot write " + job.output + (why.empty() ? "" : ": " + why);
         return;
     }
     RecordSolids(figures, result);
+    result.merged = job.merge;
+    result.mergedBrushes = merged.polygons;
+    result.mergedTriangles = merged.trianglesMerged;
     std::error_code error;
     result.outputBytes = fs::file_size(job.output, error);
     result.saturated = span.Clamped();

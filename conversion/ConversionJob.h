@@ -17,6 +17,8 @@ struct ConversionJob {
     std::string output;
     bool binary = false;
     ConversionParameters parameters;
+    // Adjacent coplanar triangles of one kind become one brush (--merge).
+    bool merge = false;
 };
 
 enum class ConversionStatus {
@@ -39,6 +41,10 @@ struct ConversionResult {
     std::uint32_t prisms = 0;
     std::uint32_t pyramids = 0;
     std::uint32_t brushes = 0;
+    // With merging: the merged brushes and the triangles they stand for.
+    bool merged = false;
+    std::uint32_t mergedBrushes = 0;
+    std::uint32_t mergedTriangles = 0;
     float origin[3] = {0.0f, 0.0f, 0.0f};
     std::uintmax_t outputBytes = 0;
     double seconds = 0.0;

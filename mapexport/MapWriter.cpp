@@ -67,7 +67,60 @@ char* AppendText(char* out, std::string_view text) {
     return out + text.size();
 }
 
+char* AppendIntegerPoint(char* out, const IntegerPoint& p, ScaledSpan& span) {
+    span.Add(static_cast<float>(p.x));
+    span.Add(static_cast<float>(p.y));
+    span.Add(static_cast<float>(p.z));
+    *out++ = '(';
+    out = AppendInteger(out, p.x);
+    *out++ = ' ';
+    out = AppendInteger(out, p.z);
+    *out++ = ' ';
+    out = AppendInteger(out, p.y);
+    *out++ = ')';
+    return out;
+}
+
+char* AppendIntegerFacePoints(char* out, const IntegerFace& face, ScaledSpan& span) {
+    out = AppendIntegerPoint(out, face.points[1], span);
+    *out++ = ' ';
+    out = AppendIntegerPoint(out, face.points[0], span);
+    *out++ = ' ';
+    return AppendIntegerPoint(out, face.points[2], span);
+}
+
+// Room for one face line: the tab, the points, the texture and the line end.
+using FaceLine = char[kFacePointsBufferSize + kFaceTexture.size() + kLineEnd.size() + 1];
+
+void WriteBrushOpening(MapFileSink& file, std::uint32_t& counter) {
+    FaceLine line;
+    char* end = AppendText(line, "{ ;");
+    end = std::to_chars(end, end + 16, counter).ptr;
+    ++counter;
+    end = AppendText(end, kLineEnd);
+    file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
+}
+
+// `appendPoints` writes the face's points' text and answers its end.
+template <typename AppendPoints>
+void WriteFaceLine(MapFileSink& file, AppendPoints appendPoints) {
+    FaceLine line;
+    char* end = line;
+    *end++ = '\t';
+    end = appendPoints(end);
+    end = AppendText(end, kFaceTexture);
+    end = AppendText(end, kLineEnd);
+    file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
+}
+
 }  // namespace
+
+IntegerPoint WrittenPoint(const Vector3& p, const float (&origin)[3], float scale, ScaledSpan* span) {
+    ScaledSpan local;
+    ScaledSpan& grown = span != nullptr ? *span : local;
+    return {ExportCoordinate(p.x, origin[0], scale, grown), ExportCoordinate(p.y, origin[1], scale, grown),
+            ExportCoordinate(p.z, origin[2], scale, grown)};
+}
 
 std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY, float originZ,
                              float scale, char (&buffer)[kFacePointsBufferSize]) {
@@ -81,22 +134,25 @@ bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float orig
                 float originZ, float scale, std::uint32_t& counter, ScaledSpan* span) {
     ScaledSpan local;
     ScaledSpan& grown = span != nullptr ? *span : local;
-    char line[kFacePointsBufferSize + kFaceTexture.size() + kLineEnd.size() + 1];
-    char* end = AppendText(line, "{ ;");
-    end = std::to_chars(end, end + 16, counter).ptr;
-    ++counter;
-    end = AppendText(end, kLineEnd);
-    file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
+    WriteBrushOpening(file, counter);
     for (std::uint32_t i = 0; i < brush.faceCount; ++i) {
-        end = line;
-        *end++ = '\t';
-        end = AppendFacePoints(end, brush.faces[i], originX, originY, originZ, scale, grown);
-        end = AppendText(end, kFaceTexture);
-        end = AppendText(end, kLineEnd);
-        file.Write(std::string_view(line, static_cast<std::size_t>(end - line)));
+        WriteFaceLine(file, [&](char* out) {
+            return AppendFacePoints(out, brush.faces[i], originX, originY, originZ, scale, grown);
+        });
     }
     file.Write("}\r\n");
     return true;
+}
+
+void WriteIntegerBrush(std::span<const IntegerFace> faces, MapFileSink& file, std::uint32_t& counter,
+                       ScaledSpan* span) {
+    ScaledSpan local;
+    ScaledSpan& grown = span != nullptr ? *span : local;
+    WriteBrushOpening(file, counter);
+    for (const IntegerFace& face : faces) {
+        WriteFaceLine(file, [&](char* out) { return AppendIntegerFacePoints(out, face, grown); });
+    }
+    file.Write("}\r\n");
 }
 
 void WriteWorldspawnOpening(MapFileSink& file) {

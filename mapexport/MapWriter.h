@@ -9,8 +9,11 @@
 
 #include <string>
 
+#include <span>
+
 #include "level/Brush.h"
 #include "mapexport/ConversionParameters.h"
+#include "mapexport/IntegerFace.h"
 
 namespace ondrel {
 
@@ -52,6 +55,17 @@ std::size_t FormatFacePoints(const BrushFace& face, float originX, float originY
 // `span`, if given, grows by every coordinate written.
 bool WriteBrush(const Brush& brush, MapFileSink& file, float originX, float originY,
                 float originZ, float scale, std::uint32_t& counter, ScaledSpan* span = nullptr);
+
+// The point rule for one point: each coordinate snapped from
+// (c - origin) x scale, in the level's axis order. `span`, if given, grows
+// by the three scaled values.
+IntegerPoint WrittenPoint(const Vector3& p, const float (&origin)[3], float scale, ScaledSpan* span = nullptr);
+
+// One brush block of faces whose points are written as they are, numbered
+// with `counter`, which then advances. `span`, if given, grows by every
+// coordinate written.
+void WriteIntegerBrush(std::span<const IntegerFace> faces, MapFileSink& file, std::uint32_t& counter,
+                       ScaledSpan* span = nullptr);
 
 // The entity's opening line and keys, and its closing line: what comes
 // before the first brush and after the last.

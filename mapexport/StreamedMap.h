@@ -21,6 +21,16 @@ struct StreamedMapFigures {
     float origin[3] = {0.0f, 0.0f, 0.0f};
 };
 
+// The origin every point is written relative to: the snapped centre of the
+// box of the level's whole triangles.
+void FindMapOrigin(const LevelData& level, float (&origin)[3]);
+
+// The brush of the triangle starting at record `first`, numbered with
+// `counter`, relative to `figures.origin`, and counted in `figures`.
+void WriteTriangleSolid(const LevelData& level, std::uint32_t first, const ConversionParameters& parameters,
+                        MapFileSink& file, StreamedMapFigures& figures, std::uint32_t& counter,
+                        ScaledSpan* span = nullptr);
+
 // Writes to `path` the bytes ConvertToSolids followed by WriteMapFile would
 // write for the level's whole triangles, and fills `figures`. The level is
 // not changed. The target is replaced only once the whole file is written;

@@ -18,6 +18,7 @@ struct Settings {
     float tris;
     float blocks;
     float scale;
+    bool merge;
 };
 
 // Test names stay readable and the same on every run.
@@ -34,6 +35,7 @@ TEST_P(SampleQualityTest, CountsAgreeWithAPlainComputation) {
     job.parameters.extrudeFactorTris = settings.tris;
     job.parameters.extrudeFactorBlocks = settings.blocks;
     job.parameters.exportScale = settings.scale;
+    job.merge = settings.merge;
     conversion::SilentProgress progress;
     ASSERT_EQ(conversion::RunConversion(job, progress).status, conversion::ConversionStatus::Converted);
 
@@ -55,9 +57,12 @@ TEST_P(SampleQualityTest, CountsAgreeWithAPlainComputation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SampleQualityTest,
-                         ::testing::Values(Settings{"Defaults", 5.0f, 6.0f, 40.0f},
-                                           Settings{"SmallFactors", 0.1f, 0.1f, 40.0f},
-                                           Settings{"SmallScale", 5.0f, 6.0f, 0.1f}),
+                         ::testing::Values(Settings{"Defaults", 5.0f, 6.0f, 40.0f, false},
+                                           Settings{"SmallFactors", 0.1f, 0.1f, 40.0f, false},
+                                           Settings{"SmallScale", 5.0f, 6.0f, 0.1f, false},
+                                           Settings{"MergedDefaults", 5.0f, 6.0f, 40.0f, true},
+                                           Settings{"MergedSmallFactors", 0.1f, 0.1f, 40.0f, true},
+                                           Settings{"MergedSmallScale", 5.0f, 6.0f, 0.1f, true}),
                          [](const ::testing::TestParamInfo<Settings>& info) { return info.param.name; });
 
 // The settings above are only worth comparing if they do give trouble. (Its
