@@ -7,7 +7,7 @@
 #include "app/ViewerCamera.h"
 #include "app/ViewerLevel.h"
 #include "gfxutil/RefCounted.h"
-#include "app/LevelVertexBufferFactory.h"
+#include "scene/LevelVertexBufferFactory.h"
 
 namespace ondrel::app {
 namespace {
@@ -26,7 +26,7 @@ HRESULT CreateSceneFont(IDirect3DDevice9* device, IGfxFont** font) {
 HRESULT InstallBufferFactory(IDirect3DDevice9* device) {
     SceneObjects& scene = Scene();
     ViewerLevel().SetBufferFactory(nullptr);
-    scene.bufferFactory.reset(new (std::nothrow) DeviceLevelVertexBufferFactory(device));
+    scene.bufferFactory.reset(new (std::nothrow) scene::DeviceLevelVertexBufferFactory(device));
     if (!scene.bufferFactory) {
         return E_OUTOFMEMORY;
     }

@@ -4,10 +4,9 @@
 // framework's.
 
 #include "platform/d3d9/D3D9.h"
+#include "scene/SceneLighting.h"  // the clear colour
 
 namespace ondrel::app {
-
-inline constexpr D3DCOLOR kSceneClearColour = 0x8C004040;
 
 void FrameMove(IDirect3DDevice9* device, double time, float elapsedSeconds);
 void FrameRender(IDirect3DDevice9* device, double time, float elapsedSeconds);

@@ -7,6 +7,7 @@
 #include "cli/BoundsAdvice.h"
 #include "cli/DisplayName.h"
 #include "cli/OutputPlan.h"
+#include "cli/PreviewLauncher.h"
 #include "cli/QualityReport.h"
 #include "cli/SummaryLine.h"
 #include "conversion/ConversionJob.h"
@@ -81,6 +82,17 @@ ExitCode CheckMaps(const ConvertOptions& options, std::FILE* out, std::FILE* err
     return exitCode;
 }
 
+// The picture of a converted input, drawn from the same file with the same
+// factors.
+ExitCode MakePreviewOf(const ConvertOptions& options, const PlannedFile& file, std::FILE* err) {
+    conversion::PreviewRequest request = options.preview;
+    request.level = file.input;
+    request.binary = file.binary;
+    request.parameters = options.parameters;
+    const PreviewOutcome outcome = MakePreview(request, PreviewRendererCandidates(RunningProgramPath()), err);
+    return outcome == PreviewOutcome::Written ? ExitCode::Success : ExitCode::PreviewFailed;
+}
+
 }  // namespace
 
 ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
@@ -109,6 +121,7 @@ ExitCode RunBatch(const ConvertOptions& options, std::FILE* out, std::FILE* err,
                 exitCode = MoreSerious(exitCode, ExitCode::QualityProblems);
             }
             std::fflush(out);
+            if (options.WantsPreview()) exitCode = MoreSerious(exitCode, MakePreviewOf(options, file, err));
         } else {
             std::fprintf(err, "ondrel-convert: %s\n", FormatErrorLine(result).c_str());
         }

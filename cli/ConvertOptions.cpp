@@ -41,6 +41,7 @@ public:
             parsed_.options.inputs.empty()) {
             parsed_.error = "no input file given";
         }
+        if (parsed_.error.empty() && parsed_.request == Request::Convert) CheckPreviewCombination();
         return parsed_;
     }
 
@@ -67,6 +68,8 @@ private:
         } else if (name == "--bounds") {
             std::string value;
             if (TakeValue(name, inlineValue, attached, value)) ReadBounds(value);
+        } else if (name.rfind("--preview", 0) == 0) {
+            ReadPreviewOption(name, inlineValue, attached);
         } else if (name == "--binary" || name == "--text") {
             ChooseFormat(name == "--binary" ? FormatChoice::Binary : FormatChoice::Text);
         } else if (name == "-o" || name == "--output") {
@@ -105,7 +108,58 @@ private:
     }
 
     static bool TakesValue(const std::string& name) {
-        return name == "-o" || name == "--output" || name == "--bounds" || FindFactor(name) != nullptr;
+        return name == "-o" || name == "--output" || name == "--bounds" || FindFactor(name) != nullptr ||
+               (name.rfind("--preview", 0) == 0 && name != "--preview-solids");
+    }
+
+    void ReadPreviewOption(const std::string& name, bool inlineValue, const std::string& attached) {
+        conversion::PreviewRequest& preview = parsed_.options.preview;
+        if (name == "--preview-solids") {
+            previewOptionSeen_ = name;
+            preview.solids = true;
+            return;
+        }
+        std::string value;
+        if (name != "--preview" && name != "--preview-size" && name != "--preview-eye" && name != "--preview-look-at") {
+            parsed_.error = "unknown option " + name;
+            return;
+        }
+        if (!TakeValue(name, inlineValue, attached, value)) return;
+        bool usable = !value.empty();
+        if (name == "--preview") {
+            preview.png = value;
+        } else if (name == "--preview-size") {
+            previewOptionSeen_ = name;
+            const auto size = conversion::ReadPreviewSize(value);
+            if (size) preview.width = (*size)[0], preview.height = (*size)[1];
+            usable = size.has_value();
+        } else {
+            previewOptionSeen_ = name;
+            std::optional<conversion::PreviewPoint>& point = name == "--preview-eye" ? preview.eye : preview.lookAt;
+            point = conversion::ReadPreviewPoint(value);
+            usable = point.has_value();
+        }
+        if (!usable) {
+            parsed_.error = name + " '" + value + "' is not " + PreviewValueForm(name);
+        }
+    }
+
+    static std::string PreviewValueForm(const std::string& name) {
+        if (name == "--preview") return "a file name";
+        if (name == "--preview-size") return "WIDTHxHEIGHT (each 1 to " + std::to_string(conversion::kLargestPreviewSide) + ")";
+        return "three finite numbers X,Y,Z";
+    }
+
+    // A picture is of one level, and only of a level being converted.
+    void CheckPreviewCombination() {
+        const ConvertOptions& options = parsed_.options;
+        if (!options.WantsPreview()) {
+            if (!previewOptionSeen_.empty()) parsed_.error = previewOptionSeen_ + " needs --preview FILE";
+        } else if (options.checkMaps) {
+            parsed_.error = "--preview and --check-map exclude each other";
+        } else if (options.inputs.size() != 1) {
+            parsed_.error = "--preview takes exactly one input";
+        }
     }
 
     void ReadBounds(const std::string& value) {
@@ -144,6 +198,7 @@ private:
     const std::vector<std::string>& arguments_;
     std::size_t next_ = 0;
     ParsedArguments parsed_;
+    std::string previewOptionSeen_;  // a --preview-* option, which needs --preview
 };
 
 }  // namespace

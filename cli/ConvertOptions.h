@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "conversion/ConversionJob.h"
+#include "conversion/PreviewRequest.h"
 
 namespace ondrel::cli {
 
@@ -24,6 +25,11 @@ struct ConvertOptions {
     bool checkMaps = false;
     bool strict = false;
     double bounds = 32768.0;  // --bounds: the practical coordinate range, +-
+    // --preview PNG and its --preview-* options: a picture of the one
+    // input, made by the renderer program once the map is written. Its
+    // level, format and factors are the conversion's, filled in then.
+    conversion::PreviewRequest preview;
+    bool WantsPreview() const { return !preview.png.empty(); }
 };
 
 enum class Request { Convert, Help, Version };

@@ -14,14 +14,23 @@ enum class ExitCode : int {
     // --strict only: everything was written, but a checked map has problems
     // or coordinates beyond --bounds. Any failure above outranks it.
     QualityProblems = 4,
+    // --preview only: every map was written, but the picture was not (no
+    // renderer installed, no OpenGL, the PNG could not be written). Any
+    // failure above outranks it; it outranks problems a check found.
+    PreviewFailed = 5,
 };
 
 ExitCode ExitCodeFor(conversion::ConversionStatus status);
 
-// Problems found in written maps matter less than any failure, whatever
-// their code's number.
+// Problems found in written maps, and a missing picture of them, matter
+// less than any failure of the conversion itself, whatever their code's number.
 inline int Severity(ExitCode code) {
-    return code == ExitCode::QualityProblems ? 1 : code == ExitCode::Success ? 0 : 1 + static_cast<int>(code);
+    switch (code) {
+        case ExitCode::Success: return 0;
+        case ExitCode::QualityProblems: return 1;
+        case ExitCode::PreviewFailed: return 2;
+        default: return 2 + static_cast<int>(code);
+    }
 }
 
 inline ExitCode MoreSerious(ExitCode a, ExitCode b) { return Severity(a) >= Severity(b) ? a : b; }

@@ -41,6 +41,15 @@ const char* HelpText() {
            "                         coordinates leave the --bounds range\n"
            "      --bounds N         warn when a map coordinate goes beyond +-N\n"
            "                         (default 32768), naming the scale that fits\n"
+           "      --preview PNG      after writing, draw the level as the viewer shows it\n"
+           "                         (its lighting, no window needed) into the picture\n"
+           "                         PNG; needs exactly one INPUT and the renderer\n"
+           "                         ondrel-preview (installed with the viewer)\n"
+           "      --preview-solids   draw the converted solids instead of the triangles\n"
+           "      --preview-size WxH the picture's size (default 1024x768)\n"
+           "      --preview-eye X,Y,Z      the camera's place, in level units\n"
+           "      --preview-look-at X,Y,Z  where it looks (default: the level's centre;\n"
+           "                         without --preview-eye the whole level is in view)\n"
            "  -q, --quiet            print no summary and no progress\n"
            "  -h, --help             print this help\n"
            "      --version          print the version\n"
@@ -55,7 +64,9 @@ const char* HelpText() {
            "  2  an input could not be converted (missing, not a regular file,\n"
            "     unreadable, or no whole triangle in it)\n"
            "  3  a map, or standard output, could not be written\n"
-           "  4  with --strict, and nothing above: a check found problems\n";
+           "  4  with --strict, and nothing above: a check found problems\n"
+           "  5  with --preview, and nothing from 1 to 3: every map was written but the\n"
+           "     picture was not (renderer not installed, no OpenGL, PNG not writable)\n";
 }
 
 const char* VersionText() { return "ondrel-convert " ONDREL_VERSION "\n"; }

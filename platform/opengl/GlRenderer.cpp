@@ -11,6 +11,7 @@
 #include "platform/d3d9/DeviceCore.h"
 #include "platform/d3d9/PixelFormats.h"
 #include "platform/opengl/GlShaderSource.h"
+#include "platform/opengl/GlShaderVariant.h"
 #include "platform/opengl/GlStateTranslation.h"
 
 namespace ondrel::graphics {
@@ -93,7 +94,7 @@ bool GlRenderer::Initialise(std::string* log) {
         *log = SDL_GetError();
         return false;
     }
-    if (!program_.Build(kFixedFunctionVertexShader, kFixedFunctionFragmentShader, log)) return false;
+    if (!generic_.Build(kFixedFunctionVertexShader, kFixedFunctionFragmentShader, log)) return false;
     glGenVertexArrays(1, &vertexArray_);
     glBindVertexArray(vertexArray_);
     glGenBuffers(1, &streamBuffer_);
@@ -122,7 +123,10 @@ GlRenderer::~GlRenderer() {
         glDeleteBuffers(1, &streamBuffer_);
         glDeleteBuffers(1, &indexBuffer_);
         glDeleteVertexArrays(1, &vertexArray_);
-        program_.Release();
+        for (auto& [key, variant] : variants_) {
+            if (variant) variant->Release();
+        }
+        generic_.Release();
     }
     // Without its window the context is no longer current anywhere (SDL let
     // go of it with the window) and is deleted with the objects in it.
@@ -328,41 +332,41 @@ void GlRenderer::ApplyOutputState(const DeviceState& state, bool pretransformed)
         glDisable(GL_SCISSOR_TEST);
     }
 
-    program_.Set("uFlat", rs(D3DRS_SHADEMODE) == D3DSHADE_FLAT);
-    program_.Set("uAlphaTest", rs(D3DRS_ALPHATESTENABLE) != 0);
-    program_.Set("uAlphaFunc", static_cast<int>(rs(D3DRS_ALPHAFUNC)));
-    program_.Set("uAlphaRef", static_cast<int>(rs(D3DRS_ALPHAREF) & 0xFFu));
-    program_.Set("uSpecularAdd", rs(D3DRS_SPECULARENABLE) != 0);
+    program_->Set("uFlat", rs(D3DRS_SHADEMODE) == D3DSHADE_FLAT);
+    program_->Set("uAlphaTest", rs(D3DRS_ALPHATESTENABLE) != 0);
+    program_->Set("uAlphaFunc", static_cast<int>(rs(D3DRS_ALPHAFUNC)));
+    program_->Set("uAlphaRef", static_cast<int>(rs(D3DRS_ALPHAREF) & 0xFFu));
+    program_->Set("uSpecularAdd", rs(D3DRS_SPECULARENABLE) != 0);
     const Rgba factor = ColourOf(rs(D3DRS_TEXTUREFACTOR));
-    program_.Set("uTextureFactor", factor.r, factor.g, factor.b, factor.a);
+    program_->Set("uTextureFactor", factor.r, factor.g, factor.b, factor.a);
 }
 
 void GlRenderer::ApplyTransformsAndLights(const DeviceState& state) {
     const auto rs = [&](D3DRENDERSTATETYPE s) { return state.RenderState(s); };
     const D3DMATRIX& view = state.Transform(D3DTS_VIEW);
     const D3DMATRIX worldView = MatrixProduct(state.Transform(D3DTS_WORLD), view);
-    glUniformMatrix4fv(program_.Location("uWorldView"), 1, GL_FALSE, &worldView.m[0][0]);
-    glUniformMatrix4fv(program_.Location("uProjection"), 1, GL_FALSE, &state.Transform(D3DTS_PROJECTION).m[0][0]);
+    glUniformMatrix4fv(program_->Location("uWorldView"), 1, GL_FALSE, &worldView.m[0][0]);
+    glUniformMatrix4fv(program_->Location("uProjection"), 1, GL_FALSE, &state.Transform(D3DTS_PROJECTION).m[0][0]);
     const std::array<float, 9> normal = NormalMatrix(worldView);
-    glUniformMatrix3fv(program_.Location("uNormalMatrix"), 1, GL_FALSE, normal.data());
-    program_.Set("uViewportSize", static_cast<float>(state.viewport.Width), static_cast<float>(state.viewport.Height));
+    glUniformMatrix3fv(program_->Location("uNormalMatrix"), 1, GL_FALSE, normal.data());
+    program_->Set("uViewportSize", static_cast<float>(state.viewport.Width), static_cast<float>(state.viewport.Height));
 
-    program_.Set("uLighting", rs(D3DRS_LIGHTING) != 0);
-    program_.Set("uColorVertex", rs(D3DRS_COLORVERTEX) != 0);
-    program_.Set("uNormalizeNormals", rs(D3DRS_NORMALIZENORMALS) != 0);
-    program_.Set("uSpecularEnable", rs(D3DRS_SPECULARENABLE) != 0);
-    program_.Set("uLocalViewer", rs(D3DRS_LOCALVIEWER) != 0);
-    program_.Set("uDiffuseSource", static_cast<int>(rs(D3DRS_DIFFUSEMATERIALSOURCE)));
-    program_.Set("uAmbientSource", static_cast<int>(rs(D3DRS_AMBIENTMATERIALSOURCE)));
-    program_.Set("uSpecularSource", static_cast<int>(rs(D3DRS_SPECULARMATERIALSOURCE)));
-    program_.Set("uEmissiveSource", static_cast<int>(rs(D3DRS_EMISSIVEMATERIALSOURCE)));
+    program_->Set("uLighting", rs(D3DRS_LIGHTING) != 0);
+    program_->Set("uColorVertex", rs(D3DRS_COLORVERTEX) != 0);
+    program_->Set("uNormalizeNormals", rs(D3DRS_NORMALIZENORMALS) != 0);
+    program_->Set("uSpecularEnable", rs(D3DRS_SPECULARENABLE) != 0);
+    program_->Set("uLocalViewer", rs(D3DRS_LOCALVIEWER) != 0);
+    program_->Set("uDiffuseSource", static_cast<int>(rs(D3DRS_DIFFUSEMATERIALSOURCE)));
+    program_->Set("uAmbientSource", static_cast<int>(rs(D3DRS_AMBIENTMATERIALSOURCE)));
+    program_->Set("uSpecularSource", static_cast<int>(rs(D3DRS_SPECULARMATERIALSOURCE)));
+    program_->Set("uEmissiveSource", static_cast<int>(rs(D3DRS_EMISSIVEMATERIALSOURCE)));
     const Rgba ambient = ColourOf(rs(D3DRS_AMBIENT));
-    program_.Set("uGlobalAmbient", ambient.r, ambient.g, ambient.b, ambient.a);
-    SetColour(program_, "uMaterialDiffuse", state.material.Diffuse);
-    SetColour(program_, "uMaterialAmbient", state.material.Ambient);
-    SetColour(program_, "uMaterialSpecular", state.material.Specular);
-    SetColour(program_, "uMaterialEmissive", state.material.Emissive);
-    program_.Set("uMaterialPower", state.material.Power);
+    program_->Set("uGlobalAmbient", ambient.r, ambient.g, ambient.b, ambient.a);
+    SetColour(*program_, "uMaterialDiffuse", state.material.Diffuse);
+    SetColour(*program_, "uMaterialAmbient", state.material.Ambient);
+    SetColour(*program_, "uMaterialSpecular", state.material.Specular);
+    SetColour(*program_, "uMaterialEmissive", state.material.Emissive);
+    program_->Set("uMaterialPower", state.material.Power);
 
     int count = 0;
     for (const auto& [index, slot] : state.lights) {
@@ -372,38 +376,38 @@ void GlRenderer::ApplyTransformsAndLights(const DeviceState& state) {
         const float length = std::sqrt(direction.x * direction.x + direction.y * direction.y + direction.z * direction.z);
         const float scale = length > 0.0f ? -1.0f / length : 0.0f;
         const D3DVECTOR position = TransformPoint(light.Position, view);
-        program_.SetAt("uLightType", count, static_cast<int>(light.Type));
-        SetColourAt(program_, "uLightDiffuse", count, light.Diffuse);
-        SetColourAt(program_, "uLightSpecular", count, light.Specular);
-        SetColourAt(program_, "uLightAmbient", count, light.Ambient);
-        program_.SetAt("uLightPosition", count, position.x, position.y, position.z);
-        program_.SetAt("uLightDirection", count, direction.x * scale, direction.y * scale,
+        program_->SetAt("uLightType", count, static_cast<int>(light.Type));
+        SetColourAt(*program_, "uLightDiffuse", count, light.Diffuse);
+        SetColourAt(*program_, "uLightSpecular", count, light.Specular);
+        SetColourAt(*program_, "uLightAmbient", count, light.Ambient);
+        program_->SetAt("uLightPosition", count, position.x, position.y, position.z);
+        program_->SetAt("uLightDirection", count, direction.x * scale, direction.y * scale,
                      direction.z * scale);
-        program_.SetAt("uLightRange", count, light.Range);
-        program_.SetAt("uLightAttenuation", count, light.Attenuation0, light.Attenuation1,
+        program_->SetAt("uLightRange", count, light.Range);
+        program_->SetAt("uLightAttenuation", count, light.Attenuation0, light.Attenuation1,
                      light.Attenuation2, light.Falloff);
-        program_.SetAt("uLightCone", count, std::cos(light.Theta * 0.5f), std::cos(light.Phi * 0.5f));
+        program_->SetAt("uLightCone", count, std::cos(light.Theta * 0.5f), std::cos(light.Phi * 0.5f));
         ++count;
     }
-    program_.Set("uLightCount", count);
+    program_->Set("uLightCount", count);
 }
 
 void GlRenderer::ApplyStages(const DeviceState& state) {
     for (int stage = 0; stage < kGlTextureStages; ++stage) {
         const auto s = static_cast<DWORD>(stage);
         const auto tss = [&](D3DTEXTURESTAGESTATETYPE t) { return static_cast<int>(state.StageState(s, t)); };
-        program_.SetAt("uColorOp", stage, tss(D3DTSS_COLOROP));
-        program_.SetAt("uColorArg1", stage, tss(D3DTSS_COLORARG1));
-        program_.SetAt("uColorArg2", stage, tss(D3DTSS_COLORARG2));
-        program_.SetAt("uAlphaOp", stage, tss(D3DTSS_ALPHAOP));
-        program_.SetAt("uAlphaArg1", stage, tss(D3DTSS_ALPHAARG1));
-        program_.SetAt("uAlphaArg2", stage, tss(D3DTSS_ALPHAARG2));
-        program_.SetAt("uTexCoordIndex", stage, tss(D3DTSS_TEXCOORDINDEX) & 0xFFFF);
+        program_->SetAt("uColorOp", stage, tss(D3DTSS_COLOROP));
+        program_->SetAt("uColorArg1", stage, tss(D3DTSS_COLORARG1));
+        program_->SetAt("uColorArg2", stage, tss(D3DTSS_COLORARG2));
+        program_->SetAt("uAlphaOp", stage, tss(D3DTSS_ALPHAOP));
+        program_->SetAt("uAlphaArg1", stage, tss(D3DTSS_ALPHAARG1));
+        program_->SetAt("uAlphaArg2", stage, tss(D3DTSS_ALPHAARG2));
+        program_->SetAt("uTexCoordIndex", stage, tss(D3DTSS_TEXCOORDINDEX) & 0xFFFF);
 
         TextureObject* texture = state.textures[s].Get();
-        program_.SetAt("uHasTexture", stage, texture != nullptr);
+        program_->SetAt("uHasTexture", stage, texture != nullptr);
         static const char* const kSamplers[kGlTextureStages] = {"uSampler0", "uSampler1", "uSampler2", "uSampler3"};
-        program_.Set(kSamplers[stage], stage);
+        program_->Set(kSamplers[stage], stage);
         glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(stage));
         if (texture == nullptr) {
             glBindTexture(GL_TEXTURE_2D, 0);
@@ -514,18 +518,105 @@ void GlRenderer::BindVertices(const DrawBatch& batch) {
             glVertexAttrib4f(location, 0.0f, 0.0f, 0.0f, 1.0f);
         }
     }
-    program_.Set("uHasNormal", layout.normalOffset >= 0);
-    program_.Set("uHasDiffuse", layout.diffuseOffset >= 0);
-    program_.Set("uHasSpecular", layout.specularOffset >= 0);
-    program_.Set("uPretransformed", layout.pretransformed);
+    program_->Set("uHasNormal", layout.normalOffset >= 0);
+    program_->Set("uHasDiffuse", layout.diffuseOffset >= 0);
+    program_->Set("uHasSpecular", layout.specularOffset >= 0);
+    program_->Set("uPretransformed", layout.pretransformed);
+}
+
+// The states that choose the shaders' paths, each in one canonical form:
+// what a draw cannot reach (lighting's inputs when it is off, stages after
+// the first disabled one, the alpha function without the test) does not
+// tell variants apart.
+ShaderChoices GlRenderer::ChoicesFor(const DeviceState& state, const FvfLayout& layout) const {
+    const auto rs = [&](D3DRENDERSTATETYPE s) { return state.RenderState(s); };
+    ShaderChoices choices;
+    choices.Bool("uPretransformed", layout.pretransformed);
+    choices.Bool("uHasNormal", layout.normalOffset >= 0);
+    choices.Bool("uHasDiffuse", layout.diffuseOffset >= 0);
+    choices.Bool("uHasSpecular", layout.specularOffset >= 0);
+    const bool lighting = !layout.pretransformed && rs(D3DRS_LIGHTING) != 0;
+    choices.Bool("uLighting", lighting);
+    if (lighting) {
+        choices.Bool("uColorVertex", rs(D3DRS_COLORVERTEX) != 0);
+        choices.Bool("uNormalizeNormals", rs(D3DRS_NORMALIZENORMALS) != 0);
+        choices.Bool("uSpecularEnable", rs(D3DRS_SPECULARENABLE) != 0);
+        choices.Bool("uLocalViewer", rs(D3DRS_LOCALVIEWER) != 0);
+        choices.Int("uDiffuseSource", static_cast<int>(rs(D3DRS_DIFFUSEMATERIALSOURCE)));
+        choices.Int("uAmbientSource", static_cast<int>(rs(D3DRS_AMBIENTMATERIALSOURCE)));
+        choices.Int("uSpecularSource", static_cast<int>(rs(D3DRS_SPECULARMATERIALSOURCE)));
+        choices.Int("uEmissiveSource", static_cast<int>(rs(D3DRS_EMISSIVEMATERIALSOURCE)));
+        // The same lights, in the same order, as ApplyTransformsAndLights.
+        std::vector<int> types(kGlMaxLights, 0);
+        int count = 0;
+        for (const auto& [index, slot] : state.lights) {
+            if (!slot.enabled || count == kGlMaxLights) continue;
+            types[static_cast<std::size_t>(count++)] = static_cast<int>(slot.light.Type);
+        }
+        choices.Int("uLightCount", count);
+        choices.Ints("uLightType", types);
+    }
+
+    choices.Bool("uFlat", rs(D3DRS_SHADEMODE) == D3DSHADE_FLAT);
+    choices.Bool("uSpecularAdd", rs(D3DRS_SPECULARENABLE) != 0);
+    const bool alphaTest = rs(D3DRS_ALPHATESTENABLE) != 0;
+    choices.Bool("uAlphaTest", alphaTest);
+    choices.Int("uAlphaFunc", alphaTest ? static_cast<int>(rs(D3DRS_ALPHAFUNC)) : 0);
+    const std::size_t stages = kGlTextureStages;
+    std::vector<int> colorOp(stages, D3DTOP_DISABLE), colorArg1(stages, 0), colorArg2(stages, 0);
+    std::vector<int> alphaOp(stages, D3DTOP_DISABLE), alphaArg1(stages, 0), alphaArg2(stages, 0);
+    std::vector<int> coordinates(stages, 0), textured(stages, 0);
+    for (std::size_t stage = 0; stage < stages; ++stage) {
+        const auto s = static_cast<DWORD>(stage);
+        const auto tss = [&](D3DTEXTURESTAGESTATETYPE t) { return static_cast<int>(state.StageState(s, t)); };
+        if (tss(D3DTSS_COLOROP) == D3DTOP_DISABLE) break;
+        colorOp[stage] = tss(D3DTSS_COLOROP);
+        colorArg1[stage] = tss(D3DTSS_COLORARG1);
+        colorArg2[stage] = tss(D3DTSS_COLORARG2);
+        alphaOp[stage] = tss(D3DTSS_ALPHAOP);
+        alphaArg1[stage] = tss(D3DTSS_ALPHAARG1);
+        alphaArg2[stage] = tss(D3DTSS_ALPHAARG2);
+        coordinates[stage] = tss(D3DTSS_TEXCOORDINDEX) & 0xFFFF;
+        textured[stage] = state.textures[s].Get() != nullptr ? 1 : 0;
+    }
+    choices.Ints("uColorOp", colorOp);
+    choices.Ints("uColorArg1", colorArg1);
+    choices.Ints("uColorArg2", colorArg2);
+    choices.Ints("uAlphaOp", alphaOp);
+    choices.Ints("uAlphaArg1", alphaArg1);
+    choices.Ints("uAlphaArg2", alphaArg2);
+    choices.Ints("uTexCoordIndex", coordinates);
+    choices.Bools("uHasTexture", textured);
+    return choices;
+}
+
+// Each combination is compiled once, on its first draw. One that does not
+// build falls back to the general program, which Initialise proved.
+GlProgram* GlRenderer::ProgramFor(const DeviceState& state, const FvfLayout& layout) {
+    const ShaderChoices choices = ChoicesFor(state, layout);
+    if (auto found = variants_.find(choices.Key()); found != variants_.end()) {
+        return found->second ? found->second.get() : &generic_;
+    }
+    auto variant = std::make_unique<GlProgram>();
+    const std::string vertex = choices.Apply(kFixedFunctionVertexShader);
+    const std::string fragment = choices.Apply(kFixedFunctionFragmentShader);
+    std::string log;
+    if (!variant->Build(vertex.c_str(), fragment.c_str(), &log)) {
+        variant->Release();
+        variant.reset();
+    }
+    GlProgram* chosen = variant ? variant.get() : &generic_;
+    variants_.emplace(choices.Key(), std::move(variant));
+    return chosen;
 }
 
 HRESULT GlRenderer::Draw(const DeviceState& state, const DrawBatch& batch) {
     if (!MakeCurrent()) return D3DERR_DRIVERINTERNALERROR;
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glBindVertexArray(vertexArray_);
-    program_.Use();
-    program_.Set("uTargetSize", static_cast<float>(parameters_.BackBufferWidth),
+    program_ = ProgramFor(state, batch.layout);
+    program_->Use();
+    program_->Set("uTargetSize", static_cast<float>(parameters_.BackBufferWidth),
                  static_cast<float>(parameters_.BackBufferHeight));
     ApplyOutputState(state, batch.layout.pretransformed);
     ApplyTransformsAndLights(state);

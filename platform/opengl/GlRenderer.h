@@ -9,11 +9,13 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 #include "platform/d3d9/DeviceRenderer.h"
 #include "platform/d3d9/SystemBackend.h"
 #include "platform/opengl/GlProgram.h"
+#include "platform/opengl/GlShaderVariant.h"
 
 namespace ondrel::graphics {
 
@@ -50,6 +52,8 @@ private:
     void ApplyTransformsAndLights(const DeviceState& state);
     void ApplyStages(const DeviceState& state);
     void BindVertices(const DrawBatch& batch);
+    ShaderChoices ChoicesFor(const DeviceState& state, const FvfLayout& layout) const;
+    GlProgram* ProgramFor(const DeviceState& state, const FvfLayout& layout);
     GLuint TextureFor(TextureObject* texture);
     GLuint BufferFor(const VertexBufferObject* buffer);
     static int WatchEvents(void* self, SDL_Event* event);
@@ -68,7 +72,12 @@ private:
     GLuint streamBuffer_ = 0;
     GLuint indexBuffer_ = 0;
     std::array<GLuint, 4> samplers_{};
-    GlProgram program_;
+    // The general shaders, with every choice a uniform, and the variants
+    // made for the combinations drawn so far (null: it did not build, the
+    // general one serves). program_ is the one of the draw under way.
+    GlProgram generic_;
+    std::unordered_map<std::string, std::unique_ptr<GlProgram>> variants_;
+    GlProgram* program_ = &generic_;
     std::unordered_map<const void*, GlObject> textures_;
     std::unordered_map<const void*, GlObject> buffers_;
     SDL_Cursor* cursor_ = nullptr;

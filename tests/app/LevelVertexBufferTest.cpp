@@ -5,12 +5,12 @@
 
 #include "tests/support/RecordingFixture.h"
 #include "level/LevelVertex.h"
-#include "app/LevelVertexBufferFactory.h"
+#include "scene/LevelVertexBufferFactory.h"
 
 namespace ondrel::testing {
 using namespace ondrel::graphics;
-using app::DeviceLevelVertexBufferFactory;
-using app::DeviceVertexBufferOf;
+using scene::DeviceLevelVertexBufferFactory;
+using scene::DeviceVertexBufferOf;
 namespace {
 
 class LevelVertexBufferTest : public RecordingTest {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "SceneFixture.h"
-#include "app/DrawLevel.h"
+#include "scene/DrawLevel.h"
 #include "app/SceneFrame.h"
 #include "app/SceneMessages.h"
 #include "app/SceneObjects.h"
@@ -168,7 +168,7 @@ TEST_F(SceneFrameTest, DrawLevelPutsTheWholeTransformInTheWorldMatrixAndDrawsOne
     const app::FlyCamera& camera = app::ViewerCamera();
     world_->ClearCalls();
     ASSERT_EQ(device_->BeginScene(), D3D_OK);
-    EXPECT_EQ(app::DrawLevel(level, device_, camera.ViewMatrix(), camera.ProjectionMatrix()), 1);
+    EXPECT_EQ(scene::DrawLevel(level, device_, camera.ViewMatrix(), camera.ProjectionMatrix()), 1);
     device_->EndScene();
 
     D3DMATRIX world{};

@@ -89,5 +89,52 @@ TEST(ArgumentsTest, HelpAndVersionNeedNoInput) {
     EXPECT_EQ(Parse({"--help", "--version"}).request, Request::Help);
 }
 
+TEST(ArgumentsTest, PreviewOptionsFillTheRequestWithTheirDefaults) {
+    const ParsedArguments plain = Parse({"a.txt", "--preview", "a.png"});
+    ASSERT_EQ(plain.error, "");
+    EXPECT_TRUE(plain.options.WantsPreview());
+    EXPECT_EQ(plain.options.preview.png, "a.png");
+    EXPECT_FALSE(plain.options.preview.solids);
+    EXPECT_EQ(plain.options.preview.width, 1024u);
+    EXPECT_EQ(plain.options.preview.height, 768u);
+    EXPECT_FALSE(plain.options.preview.eye.has_value());
+    EXPECT_FALSE(Parse({"a.txt"}).options.WantsPreview());
+
+    const ParsedArguments full = Parse({"--preview-solids", "--preview=b.png", "--preview-size", "640x480",
+                                        "--preview-eye=1,-2.5,3e2", "--preview-look-at", "0,0,0", "a.txt"});
+    ASSERT_EQ(full.error, "");
+    EXPECT_TRUE(full.options.preview.solids);
+    EXPECT_EQ(full.options.preview.width, 640u);
+    EXPECT_EQ(full.options.preview.height, 480u);
+    ASSERT_TRUE(full.options.preview.eye.has_value());
+    EXPECT_EQ(*full.options.preview.eye, (conversion::PreviewPoint{1.0f, -2.5f, 300.0f}));
+    EXPECT_EQ(*full.options.preview.lookAt, (conversion::PreviewPoint{0.0f, 0.0f, 0.0f}));
+}
+
+TEST(ArgumentsTest, UnusablePreviewOptionsAreUsageErrors) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"a.txt", "--preview"},
+             {"a.txt", "--preview="},
+             {"a.txt", "b.txt", "--preview", "x.png"},            // one picture, one level
+             {"--check-map", "a.map", "--preview", "x.png"},       // no level to draw
+             {"a.txt", "--preview-solids"},                        // nothing to draw into
+             {"a.txt", "--preview-size", "640x480"},
+             {"a.txt", "--preview", "x.png", "--preview-size", "640"},
+             {"a.txt", "--preview", "x.png", "--preview-size", "0x480"},
+             {"a.txt", "--preview", "x.png", "--preview-size", "640x480x2"},
+             {"a.txt", "--preview", "x.png", "--preview-size", "9000x10"},
+             {"a.txt", "--preview", "x.png", "--preview-size", "-640x480"},
+             {"a.txt", "--preview", "x.png", "--preview-eye", "1,2"},
+             {"a.txt", "--preview", "x.png", "--preview-eye", "1,2,3,4"},
+             {"a.txt", "--preview", "x.png", "--preview-eye", "1,inf,3"},
+             {"a.txt", "--preview", "x.png", "--preview-look-at", "1,,3"},
+             {"a.txt", "--preview", "x.png", "--preview-solids=yes"},
+             {"a.txt", "--preview", "x.png", "--preview-colour", "red"},
+         }) {
+        const ParsedArguments parsed = Parse(arguments);
+        EXPECT_NE(parsed.error, "") << ::testing::PrintToString(arguments);
+    }
+}
+
 }  // namespace
 }  // namespace ondrel::cli

@@ -25,6 +25,16 @@ TEST(ExitCodeTest, EachFailureHasItsCodeAndTheMostSeriousOfABatchWins) {
     EXPECT_EQ(MoreSerious(ExitCode::InputFailed, ExitCode::Success), ExitCode::InputFailed);
 }
 
+// A missing picture outranks a check's findings but no failure of the
+// conversion itself, although its code is the highest.
+TEST(ExitCodeTest, AFailedPreviewRanksBelowEveryConversionFailure) {
+    EXPECT_EQ(MoreSerious(ExitCode::PreviewFailed, ExitCode::Usage), ExitCode::Usage);
+    EXPECT_EQ(MoreSerious(ExitCode::PreviewFailed, ExitCode::InputFailed), ExitCode::InputFailed);
+    EXPECT_EQ(MoreSerious(ExitCode::OutputFailed, ExitCode::PreviewFailed), ExitCode::OutputFailed);
+    EXPECT_EQ(MoreSerious(ExitCode::QualityProblems, ExitCode::PreviewFailed), ExitCode::PreviewFailed);
+    EXPECT_EQ(MoreSerious(ExitCode::PreviewFailed, ExitCode::Success), ExitCode::PreviewFailed);
+}
+
 TEST(ExitCodeTest, TheMostSeriousFailureOfABatchWins) {
     EXPECT_EQ(ExitCodeFor(ConversionStatus::Converted), ExitCode::Success);
     EXPECT_EQ(MoreSerious(ExitCode::Success, ExitCode::InputFailed), ExitCode::InputFailed);

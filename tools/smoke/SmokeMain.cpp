@@ -9,7 +9,7 @@
 
 #include "SmokeOptions.h"
 #include "SmokeScene.h"
-#include "Screenshot.h"
+#include "scene/BackBufferPng.h"
 #include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/NativeWindowLookup.h"
 
@@ -63,7 +63,7 @@ int Run(const ondrel::smoke::SmokeOptions& options, SDL_Window* window) {
                 while (SDL_PollEvent(&event)) quit = quit || event.type == SDL_QUIT;
                 scene.Render(static_cast<float>(frame) / 60.0f);
                 if (!options.screenshotPath.empty() && frame + 1 == options.frames) {
-                    if (!ondrel::smoke::SaveScreenshot(device, options.screenshotPath, &error)) {
+                    if (!ondrel::scene::SaveBackBufferPng(device, options.screenshotPath, &error)) {
                         std::fprintf(stderr, "ondrel-graphics-smoke: %s\n", error.c_str());
                         status = 2;
                     }

@@ -1,5 +1,7 @@
 #include "SmokeScene.h"
 
+#include "scene/SceneLighting.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,7 +108,7 @@ bool SmokeScene::UseBuiltInTriangles(std::string* error) {
         *error = "the device refused the vertex buffer";
         return false;
     }
-    buffer_ = app::DeviceVertexBufferOf(ownBuffer_.get());
+    buffer_ = scene::DeviceVertexBufferOf(ownBuffer_.get());
     vertexCount_ = static_cast<UINT>(vertices.size());
     Frame(vertices);
     return true;
@@ -119,7 +121,7 @@ bool SmokeScene::LoadLevel(const std::string& path, bool binary, std::string* er
         *error = "cannot import " + path;
         return false;
     }
-    buffer_ = app::DeviceVertexBufferOf(level_->sourceBuffer.get());
+    buffer_ = scene::DeviceVertexBufferOf(level_->sourceBuffer.get());
     vertexCount_ = level_->sourceCount;
     Frame(level_->sourceVertices.get(), level_->sourceCount);
     return buffer_ != nullptr;
@@ -132,25 +134,9 @@ void SmokeScene::Render(float seconds) {
         backBuffer->GetDesc(&target);
         backBuffer->Release();
     }
-    D3DMATERIAL9 material{};
-    material.Diffuse = {1, 1, 1, 1};
-    material.Ambient = {1, 1, 1, 1};
-    device_->SetMaterial(&material);
-    D3DLIGHT9 light{};
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse = {1, 1, 1, 0};
-    // The viewer's swaying light, pointing up.
-    const Vec3 direction = Normalised({std::sin(seconds), 1.0f, 0.0f});
-    light.Direction = {direction.x, direction.y, direction.z};
-    light.Range = 10000.0f;
-    device_->SetLight(0, &light);
-    device_->LightEnable(0, TRUE);
-    device_->LightEnable(1, FALSE);
-    device_->SetRenderState(D3DRS_LIGHTING, TRUE);
-    device_->SetRenderState(D3DRS_AMBIENT, 0x00404040);
-    device_->SetRenderState(D3DRS_ALPHATESTENABLE, TRUE);
+    scene::ApplySceneLighting(device_, static_cast<DWORD>(seconds * 1000.0f));
 
-    device_->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0x8C004040, 1.0f, 0);
+    device_->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, scene::kSceneClearColour, 1.0f, 0);
     if (FAILED(device_->BeginScene())) return;
     if (buffer_ != nullptr && vertexCount_ >= 3 && target.Height > 0) {
         const float angle = seconds * 0.5f;

@@ -11,7 +11,7 @@
 
 #include "level/LevelVertex.h"
 #include "platform/d3d9/D3D9.h"
-#include "app/LevelVertexBufferFactory.h"
+#include "scene/LevelVertexBufferFactory.h"
 
 #include "level/LevelData.h"
 
@@ -36,7 +36,7 @@ private:
     void Frame(const LevelVertex* vertices, std::size_t count);
 
     IDirect3DDevice9* device_;
-    app::DeviceLevelVertexBufferFactory factory_;
+    scene::DeviceLevelVertexBufferFactory factory_;
     std::unique_ptr<LevelVertexBuffer> ownBuffer_;
     std::unique_ptr<LevelData> level_;
     IDirect3DVertexBuffer9* buffer_ = nullptr;

@@ -1,10 +1,10 @@
-#include "app/DrawLevel.h"
+#include "scene/DrawLevel.h"
 
 #include <mutex>
 
-#include "app/LevelVertexBufferFactory.h"
+#include "scene/LevelVertexBufferFactory.h"
 
-namespace ondrel::app {
+namespace ondrel::scene {
 
 int DrawLevel(LevelData& level, IDirect3DDevice9* device, const GFXMATRIX& view, const GFXMATRIX& projection) {
     // Import, conversion and Reset hold the same lock, so no half-built
@@ -34,4 +34,4 @@ int DrawLevel(LevelData& level, IDirect3DDevice9* device, const GFXMATRIX& view,
     return 1;
 }
 
-}  // namespace ondrel::app
+}  // namespace ondrel::scene

@@ -6,8 +6,8 @@
 
 #include "platform/d3d9/D3D9.h"
 
-namespace ondrel::smoke {
+namespace ondrel::scene {
 
-bool SaveScreenshot(IDirect3DDevice9* device, const std::string& path, std::string* error);
+bool SaveBackBufferPng(IDirect3DDevice9* device, const std::string& path, std::string* error);
 
-}  // namespace ondrel::smoke
+}  // namespace ondrel::scene

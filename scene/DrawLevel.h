@@ -6,10 +6,10 @@
 #include "level/LevelData.h"
 #include "platform/d3d9/D3D9.h"
 
-namespace ondrel::app {
+namespace ondrel::scene {
 
 // The whole transformation goes into the world matrix (view and projection
 // stay identity), so lighting happens in that space too. Always 1.
 int DrawLevel(LevelData& level, IDirect3DDevice9* device, const GFXMATRIX& view, const GFXMATRIX& projection);
 
-}  // namespace ondrel::app
+}  // namespace ondrel::scene

@@ -1,10 +1,10 @@
-#include "app/SceneLighting.h"
+#include "scene/SceneLighting.h"
 
 #include <cmath>
 
 #include "gfxutil/GfxMath.h"
 
-namespace ondrel::app {
+namespace ondrel::scene {
 namespace {
 
 constexpr float kLightRange = 10000.0f;
@@ -48,4 +48,4 @@ void ApplySceneLighting(IDirect3DDevice9* device, DWORD milliseconds) {
     device->SetRenderState(D3DRS_ALPHATESTENABLE, TRUE);
 }
 
-}  // namespace ondrel::app
+}  // namespace ondrel::scene

@@ -1,4 +1,4 @@
-#include "Screenshot.h"
+#include "scene/BackBufferPng.h"
 
 #include <stb/stb_image_write.h>
 
@@ -6,9 +6,9 @@
 
 #include "platform/d3d9/PixelFormats.h"
 
-namespace ondrel::smoke {
+namespace ondrel::scene {
 
-bool SaveScreenshot(IDirect3DDevice9* device, const std::string& path, std::string* error) {
+bool SaveBackBufferPng(IDirect3DDevice9* device, const std::string& path, std::string* error) {
     IDirect3DSurface9* backBuffer = nullptr;
     if (FAILED(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) {
         *error = "no back buffer";
@@ -50,4 +50,4 @@ bool SaveScreenshot(IDirect3DDevice9* device, const std::string& path, std::stri
     return true;
 }
 
-}  // namespace ondrel::smoke
+}  // namespace ondrel::scene

@@ -1,4 +1,4 @@
-#include "app/LevelVertexBufferFactory.h"
+#include "scene/LevelVertexBufferFactory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,7 +7,7 @@
 
 #include "level/LevelVertex.h"
 
-namespace ondrel::app {
+namespace ondrel::scene {
 namespace {
 
 class DeviceLevelVertexBuffer final : public LevelVertexBuffer {
@@ -63,4 +63,4 @@ IDirect3DVertexBuffer9* DeviceVertexBufferOf(const LevelVertexBuffer* buffer) {
     return device != nullptr ? device->Device() : nullptr;
 }
 
-}  // namespace ondrel::app
+}  // namespace ondrel::scene

@@ -8,7 +8,7 @@
 #include "level/LevelVertexBuffer.h"
 #include "platform/d3d9/D3D9Interfaces.h"
 
-namespace ondrel::app {
+namespace ondrel::scene {
 
 class DeviceLevelVertexBufferFactory final : public LevelVertexBufferFactory {
 public:
@@ -28,4 +28,4 @@ private:
 // a null buffer or one made by another factory. No reference is added.
 IDirect3DVertexBuffer9* DeviceVertexBufferOf(const LevelVertexBuffer* buffer);
 
-}  // namespace ondrel::app
+}  // namespace ondrel::scene
