@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlEventTranslator.h"
 
+#include <vector>
+
 #include "platform/sdl/SdlKeyTable.h"
 #include "platform/sdl/SdlWindowHandle.h"
 #include "platform/win32/PlatformWindow.h"
@@ -56,6 +58,7 @@ void SdlEventTranslator::Translate(const SDL_Event& event) {
     case SDL_MOUSEWHEEL: Wheel(event.wheel); break;
     case SDL_WINDOWEVENT: Window(event.window); break;
     case SDL_DROPFILE: Drop(event.drop); break;
+    case SDL_QUIT: CloseEveryWindow(); break;
     default: break;
     }
 }
@@ -187,6 +190,17 @@ void SdlEventTranslator::Drop(const SDL_DropEvent& event) {
         ReportDroppedFile(window, Utf8ToUtf16(event.file), point);
     }
     SDL_free(event.file);
+}
+
+// SDL's quit event comes from SIGTERM or SIGINT; the program should end as
+// when each of its windows' close buttons is pressed.
+void SdlEventTranslator::CloseEveryWindow() {
+    // A close can destroy other windows and so change the book under a loop.
+    std::vector<HWND> topLevel;
+    for (const auto& [handle, entry] : book_.Entries()) {
+        if ((handle->style & WS_CHILD) == 0) topLevel.push_back(handle);
+    }
+    for (HWND window : topLevel) ReportCloseRequest(window);
 }
 
 }  // namespace ondrel::platform

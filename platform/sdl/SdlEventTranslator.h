@@ -24,6 +24,7 @@ private:
     void Wheel(const SDL_MouseWheelEvent& event);
     void Window(const SDL_WindowEvent& event);
     void Drop(const SDL_DropEvent& event);
+    void CloseEveryWindow();
     void Geometry(HWND window);
     WPARAM MouseKeys(UINT message = WM_MOUSEMOVE, MouseButton button = MouseButton::Left) const;
 

@@ -6,6 +6,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <csignal>
+
 #include "tests/support/TestWindow.h"
 #include "tests/support/X11Session.h"
 #include "platform/sdl/SdlWindowHandle.h"
@@ -228,6 +230,45 @@ TEST_F(SdlWindow, DropsAndCloseRequestsFromTheWindowSystemBecomeMessages) {
               (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
     MSG quit{};
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// SDL turns SIGTERM and SIGINT into its quit event; the program must then end
+// as when its windows' close buttons are pressed, every top-level window
+// asked once per signal.
+TEST_F(SdlWindow, TerminationSignalsAskEveryWindowToClose) {
+    ASSERT_TRUE(SDL_WasInit(SDL_INIT_EVENTS)) << "SDL's signal handlers come with its event queue";
+    TestWindowOptions otherOptions;
+    otherOptions.x = 560;
+    otherOptions.quitOnDestroy = false;
+    TestWindow other(otherOptions);
+    HWND first = window->Handle();
+    HWND second = other.Handle();
+    ShowWindow(second, SW_SHOW);
+
+    // The first window refuses, so that the next signal is seen to ask again.
+    window->handler = [](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_CLOSE) return 0;
+        return std::nullopt;
+    };
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(second); }));
+    EXPECT_EQ(other.CodesAmong({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
+              (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
+    EXPECT_EQ(window->Count(WM_CLOSE), 1u);
+    ASSERT_TRUE(IsWindow(first));
+
+    window->handler = nullptr;
+    // A second signal while the first is still pending is the same request.
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(first); }));
+    EXPECT_EQ(window->Count(WM_CLOSE), 2u);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    // Once nothing is left to close, a late signal finds nothing to do.
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(window->Count(WM_CLOSE), 2u);
 }
 
 TEST_F(SdlWindow, ClipboardTextRoundTrips) {
