@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     // shows real windows through SDL and draws through OpenGL.
     ondrel::platform::UseSdlWindowSystem();
     ondrel::graphics::UseOpenGlBackend();
+    ondrel::graphics::KeepGlDriverLoaded();
     ondrel::app::RegisterInstallPath();
     // The GUI's device objects follow the framework's device, and F2 or the
     // "Change device (F2)" button open the device settings dialog.
