@@ -137,6 +137,31 @@ protected:
         ASSERT_TRUE(Xdotool("type " + text));
         ASSERT_TRUE(Xdotool(deletes));
     }
+    // Pixels of a bright yellow, the overlay's colour, in a rectangle.
+    static int Yellowish(const ScreenImage& image, int left, int top, int right, int bottom) {
+        int count = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                const std::uint32_t p = image.Pixel(x, y);
+                count += ((p >> 16) & 0xFF) > 0x80 && ((p >> 8) & 0xFF) > 0x80 && (p & 0xFF) < 0x60 ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    // The device panel's three buttons (x 35 to 160, y 10 to 80 in a panel
+    // at the top right) and the control panel's Import… and Export… buttons
+    // (y 34 to 92 in a panel at the bottom right) are drawn where the panels
+    // belong for a window of this size.
+    void ExpectPanelsInPlace(const ScreenImage& image) const {
+        const int left = image.width - kPanelWidth;
+        const int buttons = 125 * 70;
+        EXPECT_GT(image.CountUnlike(left + 35, 10, left + 160, 80, kClearRgb), buttons / 2) << "device panel";
+        const int top = image.height - 300;
+        EXPECT_GT(image.CountUnlike(left + 35, top + 34, left + 160, top + 92, kClearRgb), buttons / 3)
+            << "control panel";
+        EXPECT_EQ(image.CountUnlike(left + 35, top + 23, left + 160, top + 33, kClearRgb), 0)
+            << "the control panel starts 300 pixels above the bottom";
+    }
     int LevelPixels(const ScreenImage& image) const {
         return image.CountUnlike(0, 40, image.width - kPanelWidth, image.height, kClearRgb);
     }
@@ -191,6 +216,66 @@ TEST_F(Viewer, FliesThroughTheSampleAndExportsTheConvertersMap) {
     for (int i = 0; i < 50 && waitpid(pid_, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(100ms);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "Escape did not end the viewer cleanly";
     if (WIFEXITED(status)) pid_ = -1;
+}
+
+TEST_F(Viewer, BeforeAnImportOnlyTheClearColourThePanelsAndTheOverlayShow) {
+    Start("");
+    const ScreenImage empty = Shot();
+    ASSERT_EQ(empty.width, geometry_.width);
+    EXPECT_EQ(LevelPixels(empty), 0) << "something besides the clear colour in the 3D view";
+    EXPECT_GT(Yellowish(empty, 0, 0, empty.width - kPanelWidth, 20), 40) << "no statistics line at the top";
+    ExpectPanelsInPlace(empty);
+}
+
+TEST_F(Viewer, F8DrawsTheLevelAsWireframeAndBack) {
+    Start((fs::path(ONDREL_SOURCE_DIR) / "samples" / "facility.txt").string());
+    TurnToTheLevel();
+    const int solid = LevelPixels(Shot());
+    ASSERT_GT(solid, geometry_.width * geometry_.height / 20) << "the sample level is not on screen";
+
+    ASSERT_TRUE(Xdotool("key F8"));
+    std::this_thread::sleep_for(500ms);
+    const int wire = LevelPixels(Shot());
+    EXPECT_GT(wire, 0) << "nothing drawn in wireframe";
+    EXPECT_LT(wire, solid * 2 / 3) << "F8 left the triangles filled";
+
+    ASSERT_TRUE(Xdotool("key F8"));
+    std::this_thread::sleep_for(500ms);
+    EXPECT_GT(LevelPixels(Shot()), solid * 9 / 10) << "a second F8 did not fill the triangles again";
+}
+
+TEST_F(Viewer, AResizedWindowHasItsPanelsAtTheNewRightEdge) {
+    Start("");
+    ASSERT_TRUE(Xdotool("windowsize --sync " + window_ + " 900 700"));
+    std::this_thread::sleep_for(1500ms);
+    geometry_ = WindowGeometry(window_);
+    ASSERT_EQ(geometry_.width, 900);
+    ASSERT_EQ(geometry_.height, 700);
+    const ScreenImage resized = Shot();
+    ExpectPanelsInPlace(resized);
+    EXPECT_EQ(LevelPixels(resized), 0) << "a panel left behind at its old place";
+}
+
+TEST_F(Viewer, F2OpensTheSettingsDialogAndCancelClosesItUnchanged) {
+    Start("");
+    const ScreenImage before = Shot();
+    ASSERT_TRUE(Xdotool("key F2"));
+    std::this_thread::sleep_for(1000ms);
+    const ScreenImage dialog = Shot();
+    // The dialog covers the whole back buffer with its own controls.
+    EXPECT_GT(dialog.CountUnlike(0, 40, dialog.width, dialog.height, kClearRgb),
+              before.CountUnlike(0, 40, before.width, before.height, kClearRgb) + 5000)
+        << "F2 showed no settings dialog";
+
+    // Cancel sits at (315, 435), 73 by 31, in the dialog's 640 x 480 layout.
+    ASSERT_TRUE(Xdotool("mousemove --window " + window_ + " 351 450 click 1"));
+    std::this_thread::sleep_for(1000ms);
+    const Geometry after = WindowGeometry(window_);
+    EXPECT_EQ(after.width, geometry_.width);
+    EXPECT_EQ(after.height, geometry_.height);
+    const ScreenImage closed = Shot();
+    EXPECT_EQ(LevelPixels(closed), 0) << "the dialog is still on screen";
+    ExpectPanelsInPlace(closed);
 }
 
 }  // namespace
