@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/AppPanels.h"
+#include "app/ExportSummary.h"
 #include "app/Application.h"
 #include "app/HelpText.h"
 #include "app/InstallPath.h"
@@ -37,6 +38,7 @@ void ReleaseSingleInstances() {
     ondrel::app::ResetScene();
     ondrel::app::ResetViewerLevel();
     ondrel::app::ResetViewerCamera();
+    ondrel::app::ResetExportSummary();
 }
 
 }  // namespace
