@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -225,6 +226,33 @@ TEST_F(Viewer, BeforeAnImportOnlyTheClearColourThePanelsAndTheOverlayShow) {
     EXPECT_EQ(LevelPixels(empty), 0) << "something besides the clear colour in the 3D view";
     EXPECT_GT(Yellowish(empty, 0, 0, empty.width - kPanelWidth, 20), 40) << "no statistics line at the top";
     ExpectPanelsInPlace(empty);
+}
+
+// Columns from the first to the last of a label's white text pixels.
+int TextWidth(const ScreenImage& image, int top, int bottom) {
+    int first = image.width, last = -1;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = image.width - kPanelWidth; x < image.width; ++x) {
+            const std::uint32_t p = image.Pixel(x, y);
+            if (((p >> 16) & 0xFF) > 0xD0 && ((p >> 8) & 0xFF) > 0xD0 && (p & 0xFF) > 0xD0) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+// "Blocks" is about 20 pixels wider than "Tris" in the panel's font; a label
+// cut at its 125-pixel box shows less of the difference.
+TEST_F(Viewer, TheBlocksLabelIsShownWhole) {
+    Start("");
+    const ScreenImage image = Shot();
+    const int top = image.height - 300;
+    const int tris = TextWidth(image, top + 106, top + 128);
+    const int blocks = TextWidth(image, top + 164, top + 186);
+    ASSERT_GT(tris, 80);
+    EXPECT_GE(blocks - tris, 17) << "Tris " << tris << " pixels wide, Blocks " << blocks;
 }
 
 TEST_F(Viewer, F8DrawsTheLevelAsWireframeAndBack) {
