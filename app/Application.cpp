@@ -91,6 +91,10 @@ int RunApplication(const std::optional<std::u16string>& levelFile) {
     // command line is read once there is one.
     if (SUCCEEDED(created) && levelFile) ImportLevelFile(*levelFile);
     framework::MainLoop(nullptr);
+    // A window closed by the user ends the loop with the device and the
+    // Direct3D object still held; letting go of them here is what keeps a
+    // leaked device object visible as exit code 5 rather than silent.
+    framework::Shutdown();
     return framework::GetExitCode();
 }
 

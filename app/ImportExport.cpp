@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ExportSummary.h"
 #include "app/ViewerLevel.h"
 #include "conversion/BinaryName.h"
 #include "mapexport/ConversionParameters.h"
@@ -40,6 +41,8 @@ ConversionParameters PanelParameters() {
 }  // namespace
 
 bool ImportLevelFile(std::u16string_view path) {
+    // The last export's line speaks of a level no longer on show.
+    ResetExportSummary();
     if (ViewerLevel().Import(path, conversion::IsBinaryName(path))) return true;
     ShowError(kReadFailedText);
     return false;
@@ -59,10 +62,12 @@ bool ExportLevelTo(std::u16string_view path) {
         ShowError(kConvertFailedText);
         return false;
     }
-    if (!WriteMapFile(level, unicode::Utf16ToUtf8(path), parameters)) {
+    const std::string written = unicode::Utf16ToUtf8(path);
+    if (!WriteMapFile(level, written, parameters)) {
         ShowError(kWriteFailedText);
         return false;
     }
+    SummariseWrittenMap(written);
     return true;
 }
 

@@ -11,6 +11,11 @@ constexpr int kColumnX = 35;
 constexpr int kColumnWidth = 125;
 constexpr int kRowHeight = 22;
 constexpr int kEditBoxHeight = 32;
+// "Extrude Factor (Blocks)" is about 138 pixels wide in the panel's 14-pixel
+// Arial, more than the column; its box reaches to the panel's right edge
+// and as far left again, so the centred text keeps the column's centre.
+constexpr int kWideLabelX = 25;
+constexpr int kWideLabelWidth = 145;
 
 HRESULT BuildDevicePanel(gui::GuiDialog& panel) {
     panel.SetCallback(&HandleGuiEvent);
@@ -27,7 +32,8 @@ HRESULT BuildControlPanel(gui::GuiDialog& panel) {
     if (SUCCEEDED(hr)) hr = panel.AddButton(kExportId, u"Export\u2026", kColumnX, 70, kColumnWidth, kRowHeight);
     if (SUCCEEDED(hr)) hr = panel.AddStatic(kTrisLabelId, u"Extrude Factor (Tris)", kColumnX, 106, kColumnWidth, kRowHeight);
     if (SUCCEEDED(hr)) hr = panel.AddEditBox(kTrisFactorId, kInitialTrisText, kColumnX, 128, kColumnWidth, kEditBoxHeight);
-    if (SUCCEEDED(hr)) hr = panel.AddStatic(kBlocksLabelId, u"Extrude Factor (Blocks)", kColumnX, 164, kColumnWidth, kRowHeight);
+    if (SUCCEEDED(hr)) hr = panel.AddStatic(kBlocksLabelId, u"Extrude Factor (Blocks)", kWideLabelX, 164, kWideLabelWidth,
+                                                    kRowHeight);
     if (SUCCEEDED(hr)) hr = panel.AddEditBox(kBlocksFactorId, kInitialBlocksText, kColumnX, 186, kColumnWidth, kEditBoxHeight);
     if (SUCCEEDED(hr)) hr = panel.AddStatic(kScaleLabelId, u"Export Scale", kColumnX, 222, kColumnWidth, kRowHeight);
     if (SUCCEEDED(hr)) hr = panel.AddEditBox(kScaleId, kInitialScaleText, kColumnX, 244, kColumnWidth, kEditBoxHeight);

@@ -1,5 +1,6 @@
 #include "app/OverlayText.h"
 
+#include "app/ExportSummary.h"
 #include "app/SceneObjects.h"
 #include "app/TextLineWriter.h"
 #include "framework/Framework.h"
@@ -14,6 +15,7 @@ void RenderOverlayText(double /*time*/) {
     writer.SetColour(1.0f, 1.0f, 0.0f, 1.0f);
     // Without a font there is nothing to write with; the frame goes on.
     writer.DrawTextLine(framework::GetFrameStats());
+    if (const std::u16string& summary = ExportSummary(); !summary.empty()) writer.DrawTextLine(summary.c_str());
     writer.End();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/AppPanels.h"
+#include "app/ExportSummary.h"
 #include "app/Application.h"
 #include "app/HelpText.h"
 #include "app/InstallPath.h"
@@ -37,6 +38,7 @@ void ReleaseSingleInstances() {
     ondrel::app::ResetScene();
     ondrel::app::ResetViewerLevel();
     ondrel::app::ResetViewerCamera();
+    ondrel::app::ResetExportSummary();
 }
 
 }  // namespace
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
     // shows real windows through SDL and draws through OpenGL.
     ondrel::platform::UseSdlWindowSystem();
     ondrel::graphics::UseOpenGlBackend();
+    ondrel::graphics::KeepGlDriverLoaded();
     ondrel::app::RegisterInstallPath();
     // The GUI's device objects follow the framework's device, and F2 or the
     // "Change device (F2)" button open the device settings dialog.

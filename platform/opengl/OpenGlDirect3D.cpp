@@ -133,6 +133,10 @@ IDirect3D9* CreateOpenGlDirect3D(UINT) {
     return SystemCore::Create(std::make_unique<OpenGlBackend>(), std::make_shared<ObjectCensus>());
 }
 
+void KeepGlDriverLoaded() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) SDL_GL_LoadLibrary(nullptr);
+}
+
 void UseOpenGlBackend() {
     RegisterGraphicsBackend(kOpenGlBackendName, CreateOpenGlDirect3D);
     SelectGraphicsBackend(kOpenGlBackendName);

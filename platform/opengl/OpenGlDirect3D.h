@@ -16,4 +16,9 @@ IDirect3D9* CreateOpenGlDirect3D(UINT sdkVersion);
 inline constexpr const char* kOpenGlBackendName = "opengl";
 void UseOpenGlBackend();
 
+// Starts video and loads the GL driver for the rest of the process. Device
+// changes then reuse the loaded driver, and its allocations that last until
+// exit stay attributed to it, since it is never unloaded under them.
+void KeepGlDriverLoaded();
+
 }  // namespace ondrel::graphics

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportSummary.h"
 #include "app/OverlayText.h"
 #include "app/SceneObjects.h"
 #include "app/TextLineWriter.h"
@@ -157,6 +158,17 @@ TEST_F(OverlayTextTest, TheOverlayWritesTheFrameStatisticsInYellowAtTheTopLeft) 
     EXPECT_EQ(font_->lines[0].rect.top, 0);
     EXPECT_EQ(font_->lines[0].sprite, sprite_);
     EXPECT_EQ(sprite_->steps, (std::vector<std::string>{"begin 48", "end"}));
+
+    // After an export its summary follows on the next line, in the same colour.
+    app::SummariseWrittenMap(ONDREL_SOURCE_DIR "/tests/app/no-such.map");
+    app::RenderOverlayText(12.5);
+    ASSERT_EQ(font_->lines.size(), 3u);
+    EXPECT_EQ(font_->lines[2].text.rfind(u"Exported; the check could not read the map: ", 0), 0u);
+    EXPECT_EQ(font_->lines[2].colour, 0xFFFFFF00u);
+    EXPECT_EQ(font_->lines[2].rect.left, 2);
+    EXPECT_EQ(font_->lines[2].rect.top, font_->lines[1].rect.top + app::kOverlayLineHeight);
+    app::ResetExportSummary();
+    font_->lines.erase(font_->lines.begin() + 1, font_->lines.end());
 
     // Without a font (device not yet made) the overlay is skipped quietly.
     app::ResetScene();

@@ -15,6 +15,7 @@
 #include "PanelFixture.h"
 #include "app/ControlIds.h"
 #include "app/AppPanels.h"
+#include "app/ExportSummary.h"
 #include "app/InitApplication.h"
 #include "app/SceneDevice.h"
 #include "app/ViewerLevel.h"
@@ -160,6 +161,59 @@ TEST_F(Panels, ExportWritesTheConvertersMapUnderTheChosenName) {
     const fs::path reference = folder_.File("reference.map");
     EXPECT_EQ(ReadWholeFile(chosen), MapOf(Sample("facility.txt"), false, {7.5f, 3.0f, 32.0f}, reference));
     EXPECT_GT(ViewerLevel().previewCount, 0u) << "the view switches to the solids";
+}
+
+// Brushes are the blocks one level inside an entity's braces.
+std::uint64_t BrushBlocks(const std::string& map) {
+    std::uint64_t brushes = 0;
+    int depth = 0;
+    for (const char c : map) {
+        if (c == '{' && ++depth == 2) ++brushes;
+        if (c == '}') --depth;
+    }
+    return brushes;
+}
+
+// After an export the overlay's second line counts the written map's
+// brushes as the map check finds them; a new import clears it.
+TEST_F(Panels, AnExportSummarisesTheCheckOfTheWrittenMapUntilTheNextImport) {
+    machine_->QueueFileDialogAnswer(Wide(Sample("facility.txt")));
+    Raise(app::kImportId);
+    EXPECT_TRUE(app::ExportSummary().empty());
+    const fs::path chosen = folder_.File("summary.map");
+    Export(chosen);
+    ASSERT_TRUE(fs::exists(chosen));
+    const std::uint64_t brushes = BrushBlocks(ReadWholeFile(chosen));
+    ASSERT_GT(brushes, 100u);
+    EXPECT_EQ(app::ExportSummary(), u"Exported " + Wide(std::to_string(brushes)) + u" brushes, 0 with problems");
+
+    machine_->QueueFileDialogAnswer(Wide(Sample("facility.txt")));
+    Raise(app::kImportId);
+    EXPECT_TRUE(app::ExportSummary().empty()) << "a new import keeps the old map's line";
+}
+
+TEST_F(Panels, AnExportThatFailsLeavesNoSummary) {
+    machine_->QueueFileDialogAnswer(Wide(Sample("facility.txt")));
+    Raise(app::kImportId);
+    Export(folder_.Path() / "no-such-folder" / "lost.map");
+    EXPECT_EQ(MessageBoxCount(), 1u);
+    EXPECT_TRUE(app::ExportSummary().empty());
+}
+
+TEST(ExportSummaryLine, NamesOnlyTheKindsOfProblemFoundInTheConvertersWords) {
+    mapcheck::MapQuality quality;
+    quality.brushes = 1;
+    EXPECT_EQ(app::ExportSummaryLine(quality), u"Exported 1 brush, 0 with problems");
+    quality.brushes = 12;
+    quality.problemBrushes = 3;
+    quality.collinearFaces = 2;
+    quality.coincidentFaces = 1;
+    quality.unboundedBrushes = 1;
+    quality.otherDuplicates = 1;
+    quality.designedDuplicates = 40;
+    EXPECT_EQ(app::ExportSummaryLine(quality),
+              u"Exported 12 brushes, 3 with problems: 2 collinear faces, 1 coincident face, 1 unbounded, "
+              u"1 repeated plane");
 }
 
 class FileSizeLimit {

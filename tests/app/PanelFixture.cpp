@@ -1,6 +1,7 @@
 #include "PanelFixture.h"
 
 #include "app/AppPanels.h"
+#include "app/ExportSummary.h"
 #include "app/HandleGuiEvent.h"
 #include "app/InitApplication.h"
 #include "gui/GuiEditBox.h"
@@ -13,6 +14,7 @@ namespace ondrel::testing {
 void PanelFixture::SetUp() {
     SceneFixture::SetUp();
     ResetExportScale();
+    app::ResetExportSummary();
     gui::ResetSharedGuiState();
     app::ResetAppPanels();
     ASSERT_EQ(app::InitApplication(), S_OK);

@@ -6,6 +6,14 @@
 
 #include "PanelFixture.h"
 #include "app/Application.h"
+#include "app/AppPanels.h"
+#include "app/SceneObjects.h"
+#include "app/ViewerCamera.h"
+#include "framework/FrameTimer.h"
+#include "framework/FrameworkState.h"
+#include "gui/GuiSharedState.h"
+#include "platform/recording/RecordingWorld.h"
+#include "platform/scripted/ScriptedPlatformServices.h"
 #include "app/ViewerLevel.h"
 
 namespace ondrel::testing {
@@ -55,6 +63,31 @@ TEST_F(DroppedFiles, ThatCannotBeReadAreReported) {
     Drop(folder_.File("gone.txt"));
     ASSERT_EQ(MessageBoxCount(), 1u);
     EXPECT_EQ(machine_->MessageBoxes()[0].text, u"Unable to read the level file.");
+}
+
+// A close by the user ends the loop with the window gone but the device and
+// the Direct3D object still held; the viewer lets go of both before it
+// returns its exit code.
+TEST(ViewerRun, AWindowClosedByTheUserLeavesNoDeviceObjectAlive) {
+    platform::InstallScriptedPlatform();
+    framework::ResetFrameworkState();
+    framework::ResetGlobalTimer();
+    gui::ResetSharedGuiState();
+    app::ResetAppPanels();
+    app::ResetScene();
+    app::ResetViewerLevel();
+    app::ResetViewerCamera();
+    auto world = recording::RecordingWorld::Create();
+    recording::ScopedRecordingBackend installed(world);
+
+    PostQuitMessage(0);  // the close, waiting before the loop's first pass
+    EXPECT_EQ(app::RunApplication(std::nullopt), 0);
+    EXPECT_GT(world->CountCalls("IDirect3D9::CreateDevice"), 0u);
+    EXPECT_EQ(world->LiveObjectsTotal(), 0) << "device objects outlived the viewer's run";
+
+    app::ResetAppPanels();
+    app::ResetScene();
+    framework::ResetFrameworkState();
 }
 
 }  // namespace
