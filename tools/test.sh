@@ -57,7 +57,7 @@ if [ "$(id -u)" -eq 0 ]; then ONDREL_JOBS="$jobs" "$root/tools/package_test.sh" 
 else echo "skipped: building a Debian root needs root (run tools/package_test.sh with sudo)"; fi
 
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" run_preset asan
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" run_preset asan
 
 if [ -x "$root/tools/fuzz.sh" ]; then
   echo "== fuzz"
