@@ -5,6 +5,7 @@
 // sees is checked in the window's pixels.
 
 #include "tests/support/X11Session.h"
+#include "tests/support/GlTestDevice.h"
 #include "tests/support/TestWindow.h"
 #include "framework/FrameTimer.h"
 #include "framework/FrameworkState.h"
@@ -14,8 +15,6 @@
 #include "gui/GuiSharedState.h"
 #include "gui/GuiTextBufferService.h"
 #include "platform/d3d9/D3D9.h"
-#include "platform/d3d9/GraphicsBackend.h"
-#include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/PlatformServices.h"
 #include "platform/win32/WinLibraries.h"
 #include "tests/gui/GuiResourceHookup.h"
@@ -66,17 +65,8 @@ protected:
         framework::State().Set(&framework::StateFields::deviceWindowFullScreen, window_->Handle());
         framework::State().Set(&framework::StateFields::deviceWindowWindowed, window_->Handle());
 
-        graphics::UseOpenGlBackend();
-
-        graphics::ResetGraphicsBackend();
-        d3d_ = Direct3DCreate9(D3D_SDK_VERSION);
-        ASSERT_NE(d3d_, nullptr);
         D3DPRESENT_PARAMETERS pp{};
-        pp.Windowed = TRUE;
-        pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        ASSERT_EQ(d3d_->CreateDevice(0, D3DDEVTYPE_HAL, window_->Handle(), D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp,
-                                     &device_),
-                  D3D_OK);
+        ASSERT_NO_FATAL_FAILURE(OpenWindowedGlDevice(window_->Handle(), d3d_, device_, pp));
         width_ = pp.BackBufferWidth;
         height_ = pp.BackBufferHeight;
         gui::GetGlobalResourceManager().SetMediaFinder(&SourceTreeMedia);

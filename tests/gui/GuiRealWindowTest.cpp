@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/GlTestDevice.h"
 #include "tests/support/TestWindow.h"
 #include "tests/support/X11Session.h"
 #include "gui/GuiButton.h"
@@ -16,8 +17,6 @@
 #include "gui/GuiResourceManager.h"
 #include "gui/GuiSharedState.h"
 #include "platform/d3d9/D3D9.h"
-#include "platform/d3d9/GraphicsBackend.h"
-#include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/win32/PlatformServices.h"
 #include "tests/gui/GuiResourceHookup.h"
 
@@ -43,16 +42,8 @@ protected:
             return std::nullopt;
         };
         ShowWindow(window_->Handle(), SW_SHOW);
-        graphics::UseOpenGlBackend();
-        graphics::ResetGraphicsBackend();
-        d3d_ = Direct3DCreate9(D3D_SDK_VERSION);
-        ASSERT_NE(d3d_, nullptr);
         D3DPRESENT_PARAMETERS pp{};
-        pp.Windowed = TRUE;
-        pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        ASSERT_EQ(d3d_->CreateDevice(0, D3DDEVTYPE_HAL, window_->Handle(), D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp,
-                                     &device_),
-                  D3D_OK);
+        ASSERT_NO_FATAL_FAILURE(OpenWindowedGlDevice(window_->Handle(), d3d_, device_, pp));
         gui::ResetSharedGuiState();
         clicks = 0;
         dialog_ = std::make_unique<gui::GuiDialog>();

@@ -143,4 +143,16 @@ PixelBox LitBox(const gfxutil::Image& image, std::uint32_t background, const REC
     return box;
 }
 
+void OpenWindowedGlDevice(HWND window, IDirect3D9*& d3d, IDirect3DDevice9*& device, D3DPRESENT_PARAMETERS& taken) {
+    taken = D3DPRESENT_PARAMETERS{};
+    taken.Windowed = TRUE;
+    taken.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    graphics::UseOpenGlBackend();
+    graphics::ResetGraphicsBackend();
+    d3d = Direct3DCreate9(D3D_SDK_VERSION);
+    ASSERT_NE(d3d, nullptr);
+    ASSERT_EQ(d3d->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &taken, &device),
+              D3D_OK);
+}
+
 }  // namespace ondrel::testing

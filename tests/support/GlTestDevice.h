@@ -33,6 +33,12 @@ gfxutil::Image ToImage(const graphics::PixelImage& pixels);
 // Saves the image as <name>.png when ONDREL_SCREENSHOT_DIR names a folder.
 void KeepScreenshot(const gfxutil::Image& image, const std::string& name);
 
+// A windowed OpenGL device on an existing window, its back buffer the
+// window's client size (a 0 x 0 request); `taken` receives the parameters
+// the device took. A failed step fails the test: callers wrap the call in
+// ASSERT_NO_FATAL_FAILURE.
+void OpenWindowedGlDevice(HWND window, IDirect3D9*& d3d, IDirect3DDevice9*& device, D3DPRESENT_PARAMETERS& taken);
+
 class GlDeviceFixture : public ::testing::Test {
 protected:
     explicit GlDeviceFixture(GlTarget target) : target_(target) {}

@@ -8,11 +8,10 @@
 #include <cstdlib>
 
 #include "platform/d3d9/D3D9.h"
-#include "platform/d3d9/GraphicsBackend.h"
-#include "platform/opengl/OpenGlDirect3D.h"
 #include "platform/sdl/SdlWindowSystem.h"
 #include "platform/win32/PlatformServices.h"
 #include "platform/win32/Windows.h"
+#include "tests/support/GlTestDevice.h"
 
 namespace ondrel::testing {
 using namespace ondrel::graphics;
@@ -45,15 +44,10 @@ TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
     RECT client{};
     GetClientRect(window, &client);
 
-    UseOpenGlBackend();
-    ResetGraphicsBackend();
-    IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
-    ASSERT_NE(d3d, nullptr);
-    D3DPRESENT_PARAMETERS pp{};
-    pp.Windowed = TRUE;
-    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    IDirect3D9* d3d = nullptr;
     IDirect3DDevice9* device = nullptr;
-    ASSERT_EQ(d3d->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device), D3D_OK);
+    D3DPRESENT_PARAMETERS pp{};
+    ASSERT_NO_FATAL_FAILURE(OpenWindowedGlDevice(window, d3d, device, pp));
     EXPECT_EQ(pp.BackBufferWidth, static_cast<UINT>(client.right)) << "windowed 0 x 0 takes the client size";
     EXPECT_EQ(pp.BackBufferHeight, static_cast<UINT>(client.bottom));
     EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF204080, 1.0f, 0), D3D_OK);
@@ -85,15 +79,10 @@ TEST(GlPlatformWindowTest, DeviceRendersIntoAWindowMadeByCreateWindowEx) {
 TEST(GlPlatformWindowTest, DeviceOutlivingItsWindowFailsToDrawAndReleasesCleanly) {
     HWND window = MakePlatformWindow();
     ASSERT_NE(window, nullptr);
-    UseOpenGlBackend();
-    ResetGraphicsBackend();
-    IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
-    ASSERT_NE(d3d, nullptr);
-    D3DPRESENT_PARAMETERS pp{};
-    pp.Windowed = TRUE;
-    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    IDirect3D9* d3d = nullptr;
     IDirect3DDevice9* device = nullptr;
-    ASSERT_EQ(d3d->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device), D3D_OK);
+    D3DPRESENT_PARAMETERS pp{};
+    ASSERT_NO_FATAL_FAILURE(OpenWindowedGlDevice(window, d3d, device, pp));
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(device->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr), D3D_OK);
     ASSERT_EQ(device->SetTexture(0, texture), D3D_OK);
